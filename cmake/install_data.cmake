@@ -1,0 +1,53 @@
+# Copies the shipped data folders (SRC) beside the executable (DST).
+# Campain is replaced file by file; Levels and Players only receive files that are missing.
+cmake_policy(SET CMP0057 NEW)  # if(... IN_LIST ...) in this script
+foreach(folder Campain Levels Players)
+  file(MAKE_DIRECTORY "${DST}/${folder}")
+  file(GLOB files RELATIVE "${SRC}/${folder}" "${SRC}/${folder}/*")
+  foreach(f ${files})
+    if(f STREQUAL ".gitkeep")
+      continue()
+    endif()
+    if(folder STREQUAL "Campain" OR NOT EXISTS "${DST}/${folder}/${f}")
+      file(COPY_FILE "${SRC}/${folder}/${f}" "${DST}/${folder}/${f}" ONLY_IF_DIFFERENT)
+    endif()
+  endforeach()
+endforeach()
+
+# Levels written as text are made into ".lev" files by quobbles-mklevel (MKLEVEL): the campaign
+# (SRC/campaign: MapN.txt and Campain.dat) is always made afresh and campaign maps without a
+# source are removed; sample levels (SRC/levels) are only made where the file is missing, so a
+# level the player has passed keeps its mark.
+if(DEFINED MKLEVEL)
+  function(make_level source target)
+    execute_process(COMMAND "${MKLEVEL}" "${source}" "${target}" RESULT_VARIABLE failed ERROR_VARIABLE why)
+    if(failed)
+      message(FATAL_ERROR "${why}")
+    endif()
+  endfunction()
+
+  file(GLOB maps RELATIVE "${SRC}/campaign" "${SRC}/campaign/Map*.txt")
+  set(made "")
+  foreach(f ${maps})
+    string(REGEX REPLACE "\\.txt$" ".lev" lev "${f}")
+    make_level("${SRC}/campaign/${f}" "${DST}/Campain/${lev}")
+    list(APPEND made "${lev}")
+  endforeach()
+  if(EXISTS "${SRC}/campaign/Campain.dat")
+    file(COPY_FILE "${SRC}/campaign/Campain.dat" "${DST}/Campain/Campain.dat" ONLY_IF_DIFFERENT)
+  endif()
+  file(GLOB shipped RELATIVE "${DST}/Campain" "${DST}/Campain/Map*.lev")
+  foreach(f ${shipped})
+    if(NOT f IN_LIST made AND NOT EXISTS "${SRC}/Campain/${f}")
+      file(REMOVE "${DST}/Campain/${f}")
+    endif()
+  endforeach()
+
+  file(GLOB levels RELATIVE "${SRC}/levels" "${SRC}/levels/*.txt")
+  foreach(f ${levels})
+    string(REGEX REPLACE "\\.txt$" ".lev" lev "${f}")
+    if(NOT EXISTS "${DST}/Levels/${lev}")
+      make_level("${SRC}/levels/${f}" "${DST}/Levels/${lev}")
+    endif()
+  endforeach()
+endif()
