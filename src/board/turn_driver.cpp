@@ -1,0 +1,27 @@
+// One turn: the player's move, then the world answers in its fixed order, then the death
+// check, the immortality refund, the face and the redraw.
+#include "board/board_engine.h"
+#include "state/tiles.h"
+#include "world/world_rules.h"
+
+namespace quobbles::board {
+
+void Vuoron_suoritus(GameState& g, BoardModel& b) {
+  if (g.PlayState != 0) return;  // nothing happens after death or a passed level
+  Pelaajan_liikutus(g, b);
+  if (g.PlayState != 0) return;  // the exit ends the turn at once
+  if (b.vars.TurnAction != turn_action::kInvisibility) world::Palikat_liikkeeseen(g, b);
+  world::Viholliset_liikkeeseen(g);
+  world::Palikoiden_liikutus(g);
+  world::Bonuksen_Keräys(g, b);
+  // The only death check: whatever the actors left on the player's square is judged here.
+  if (isDeadly(g.code(g.PlayerPos.x, g.PlayerPos.y))) Kuolla_Kups(g, b);
+  // Immortality that was not needed is given back.
+  if (b.vars.TurnAction == turn_action::kImmortality) addToCounter(b, kImmortalityCounter, 1);
+  b.controls.face = b.vars.DarkView != kFalse ? 9 : 0;
+  if (b.vars.TurnAction == turn_action::kImmortalitySpent) b.controls.face = 5;
+  b.vars.TurnAction = turn_action::kNone;
+  kartan_piirto(g, b);
+}
+
+}  // namespace quobbles::board

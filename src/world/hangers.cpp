@@ -1,0 +1,34 @@
+// Hangers: they start walking left in their first turn, and a blocked hanger turns by a
+// fixed order (left, down, right, up, round again) to the first open neighbour.
+#include "state/tiles.h"
+#include "world/world_rules.h"
+
+namespace quobbles::world {
+
+void Viholliset_liikkeeseen(GameState& g) {
+  for (int y = 0; y <= g.MapMax.y; ++y)
+    for (int x = 0; x <= g.MapMax.x; ++x)
+      if (g.code(x, y) == tile::Hanger && g.state(x, y) == 0) g.state(x, y) = kMoveLeft;
+}
+
+WordPos hangerTurn(GameState& g, int x, int y) {
+  uint8_t& heading = g.state(x, y);
+  const uint8_t first = heading;
+  for (;;) {
+    heading = static_cast<uint8_t>(heading % 4 + 1);  // 1 -> 2 -> 3 -> 4 -> 1
+    if (heading == first) return {static_cast<int16_t>(x), static_cast<int16_t>(y)};  // closed in
+    int tx = x, ty = y;
+    switch (heading) {
+      case kMoveLeft: --tx; break;
+      case kMoveDown: ++ty; break;
+      case kMoveRight: ++tx; break;
+      default: --ty; break;
+    }
+    if (!g.insideMap(tx, ty) || g.state(tx, ty) == kVacated || g.code(tx, ty) >= 20) continue;
+    const uint8_t c = g.code(tx, ty);
+    if (c == tile::PlayersDoor || c == tile::GravityLeft || c == tile::GravityRight) continue;
+    return {static_cast<int16_t>(tx), static_cast<int16_t>(ty)};
+  }
+}
+
+}  // namespace quobbles::world

@@ -1,0 +1,107 @@
+// quobbles-sim: plays a level file with a key string on the game's own rules and prints the
+// whole observable state; with --solve it searches for the shortest way to the exit.
+// It never writes a file.
+#include <charconv>
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "editor/level_file.h"
+#include "sim/session.h"
+#include "sim/solver.h"
+
+namespace {
+
+using namespace quobbles;
+
+// Bad arguments and unreadable levels: one line on stderr and exit status 2.
+int refuse(const std::string& why) {
+  std::cerr << "quobbles-sim: " << why << '\n';
+  return 2;
+}
+
+constexpr const char* kUsage =
+    "usage: quobbles-sim [--counters A,B,C,D,E] [--each] LEVEL_FILE KEYS\n"
+    "       quobbles-sim --solve [--stars] [--max-states N] LEVEL_FILE\n";
+
+bool parseCount(std::string_view text, int64_t limit, int64_t& out) {
+  if (text.empty()) return false;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), out);
+  return ec == std::errc() && end == text.data() + text.size() && out >= 0 && out <= limit;
+}
+
+bool parseCounters(std::string_view text, std::array<int32_t, kSpecialCount>& counters) {
+  for (int i = 0; i < kSpecialCount; ++i) {
+    const std::size_t comma = text.find(',');
+    const bool last = i == kSpecialCount - 1;
+    if (last != (comma == std::string_view::npos)) return false;
+    int64_t value = 0;
+    if (!parseCount(text.substr(0, comma), kCounterLimit, value)) return false;
+    counters[static_cast<std::size_t>(i)] = static_cast<int32_t>(value);
+    if (!last) text.remove_prefix(comma + 1);
+  }
+  return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::array<int32_t, kSpecialCount> counters{};
+  bool each = false, solve = false, stars = false;
+  int64_t maxStates = sim::kDefaultMaxStates;
+  std::vector<std::string> positional;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view arg = argv[i];
+    if (arg == "--help") {
+      std::cout << kUsage;
+      return 0;
+    }
+    if (arg == "--counters") {
+      if (++i >= argc || !parseCounters(argv[i], counters))
+        return refuse("--counters needs five whole numbers >= 0 separated by commas");
+    } else if (arg == "--each") {
+      each = true;
+    } else if (arg == "--solve") {
+      solve = true;
+    } else if (arg == "--stars") {
+      stars = true;
+    } else if (arg == "--max-states") {
+      if (++i >= argc || !parseCount(argv[i], INT64_MAX / 2, maxStates) || maxStates == 0)
+        return refuse("--max-states needs a whole number > 0");
+    } else if (arg.size() > 2 && arg.substr(0, 2) == "--") {
+      return refuse("unknown option " + std::string(arg));
+    } else {
+      positional.emplace_back(arg);
+    }
+  }
+
+  if (solve) {
+    if (positional.size() != 1) return refuse("--solve takes one LEVEL_FILE");
+    if (each) return refuse("--each cannot be used with --solve");
+  } else if (positional.size() != 2) {
+    return refuse("expected LEVEL_FILE and KEYS");
+  } else if (stars) {
+    return refuse("--stars belongs to --solve");
+  }
+
+  Outcome<Level> level = ReadLevel(positional[0]);
+  if (!level) return refuse("cannot read " + positional[0] + ": " + level.reason);
+
+  if (solve) return sim::runSolver(*level.value, stars, maxStates, std::cout, std::cerr);
+
+  const std::string& keys = positional[1];
+  for (char k : keys)
+    if (static_cast<unsigned char>(k) < 32 || static_cast<unsigned char>(k) > 126)
+      return refuse("KEYS may hold only characters 32..126");
+
+  sim::Session session = sim::startSession(*level.value, counters);
+  if (each) std::cout << "step 0\n" << sim::dump(session);
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    sim::pressKey(session, keys[i]);
+    if (each) std::cout << "step " << i + 1 << '\n' << sim::dump(session);
+  }
+  if (!each) std::cout << sim::dump(session);
+  return 0;
+}
