@@ -1,0 +1,35 @@
+// The credits (Form6), opened from the main menu: who made the game, over a dark picture.
+// "Back", any key or a click on the picture returns to the main menu.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <cstdint>
+
+namespace quobbles {
+
+class CaptionLabel;
+
+class CreditsWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  CreditsWindow();
+
+  void Päkkii_Click();
+
+  CaptionLabel* backLabel() const { return Päkkii_; }
+  CaptionLabel* picture() const { return Image1_; }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  CaptionLabel* Image1_ = nullptr;
+  CaptionLabel* Päkkii_ = nullptr;
+};
+
+// The dark background picture, painted in code (433 x 339 pixels).
+QPixmap creditsPicture();
+
+}  // namespace quobbles

@@ -1,0 +1,76 @@
+// The help text (Form5).
+#include "frontend/help_window.h"
+
+#include <QKeyEvent>
+#include <QScrollBar>
+
+#include "board/board_window.h"
+#include "frontend/caption_label_widget.h"
+#include "frontend/help_text.h"
+#include "ui/forms.h"
+#include "ui/keys.h"
+#include "ui/twips.h"
+
+namespace quobbles {
+
+HelpWindow* Form5() {
+  return ui::formInstance<5, HelpWindow>();
+}
+
+void helpWindowKey(QWidget* window, int16_t KeyAscii) {
+  if (KeyAscii == 32) {
+    ui::Unload(window);
+    return;
+  }
+  // The board may already be gone (Esc leaves it and closes the help windows after).
+  if (ui::loadedForm(1)) Form1()->Kauko_nappi(KeyAscii);
+}
+
+HelpWindow::HelpWindow() {
+  setWindowTitle(QStringLiteral("Quobbles - Help"));
+  setWindowFlag(Qt::Tool);
+  setFixedSize(ui::px(4095), ui::px(4215));
+  QPalette p = palette();
+  p.setColor(QPalette::Window, QColor(64, 64, 0));
+  setPalette(p);
+  setAutoFillBackground(true);
+
+  Text1_ = new QPlainTextEdit(this);
+  Text1_->setObjectName(QStringLiteral("Text1"));
+  Text1_->setGeometry(ui::twipsRect(240, 240, 3615, 3735));
+  Text1_->setFont(gameFont(QStringLiteral("MS Sans Serif"), 9.75, true));
+  Text1_->document()->setDocumentMargin(2);
+  QPalette tp = Text1_->palette();
+  tp.setColor(QPalette::Base, Qt::black);
+  tp.setColor(QPalette::Text, QColor(255, 255, 0));
+  Text1_->setPalette(tp);
+  Text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  Text1_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // The text keeps its CR LF line ends; the box shows each as one line break.
+  Text1_->setPlainText(
+      QString::fromStdString(helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  Text1_->setReadOnly(true);
+  Text1_->installEventFilter(this);
+  Text1_->setFocus();
+}
+
+bool HelpWindow::Form_KeyPress(int16_t KeyAscii) {
+  if (KeyAscii == 0) return false;
+  helpWindowKey(this, KeyAscii);
+  return true;
+}
+
+void HelpWindow::keyPressEvent(QKeyEvent* event) {
+  if (!Form_KeyPress(ui::keyCode(event))) QWidget::keyPressEvent(event);
+}
+
+bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The window sees the keys before its text box: character keys belong to the game, keys
+  // without a character (arrows, Page Up/Down) scroll the text.
+  if (watched == Text1_ && event->type() == QEvent::KeyPress)
+    return Form_KeyPress(ui::keyCode(static_cast<QKeyEvent*>(event)));
+  return QWidget::eventFilter(watched, event);
+}
+
+}  // namespace quobbles

@@ -1,0 +1,101 @@
+// Emptying the profile in memory and logging a player in by name.
+#include "frontend/login.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "frontend/profile_file.h"
+#include "frontend/profile_store.h"
+#include "state/file_names.h"
+#include "state/text_codec.h"
+
+namespace quobbles {
+
+namespace {
+
+// Nobody is logged in: what the menu is left with whenever a log-in does not succeed.
+void noPlayer(GameState& g) {
+  Pelaajatietojen_tyhjennys(g);
+}
+
+// Writes a fresh profile for the typed name; on failure says why and leaves nobody logged in.
+LoginResult createPlayer(GameState& g, LoginPrompts& prompts, const std::string& shownName) {
+  Profile fresh;
+  fresh.PlayerName = g.LoginName;
+  g.profile = fresh;
+  if (const std::string failure = saveProfile(g.profile); !failure.empty()) {
+    prompts.tell("The new player " + shownName +
+                     " could not be saved, so you cannot play the campaign now.\n" + failure,
+                 kLoginTitle);
+    noPlayer(g);
+    return LoginResult::kStayInMenu;
+  }
+  return LoginResult::kLoggedIn;
+}
+
+}  // namespace
+
+void Pelaajatietojen_tyhjennys(GameState& g) {
+  g.LoginName.clear();
+  g.profile = Profile{};
+}
+
+LoginResult Loggautuminen(GameState& g, LoginPrompts& prompts) {
+  g.MapNumber = 0;
+  const std::string typed = prompts.input(kLoginPrompt, kLoginTitle);
+  if (typed.empty()) {
+    noPlayer(g);
+    return LoginResult::kStayInMenu;
+  }
+
+  // The name becomes a file name: refuse it before any file is looked at.
+  const std::optional<std::string> name = gameTextFromUtf8(typed);
+  if (!name) {
+    prompts.tell("The name " + typed +
+                     " cannot be used as a player name: it holds characters that the game's player "
+                     "files cannot store. Use letters, digits and common punctuation.",
+                 kLoginTitle);
+    noPlayer(g);
+    return LoginResult::kStayInMenu;
+  }
+  if (const std::string problem = fileNameProblem(*name); !problem.empty()) {
+    prompts.tell("The name " + typed + " cannot be used as a player name.\n" + problem, kLoginTitle);
+    noPlayer(g);
+    return LoginResult::kStayInMenu;
+  }
+  g.LoginName = *name;
+
+  const std::filesystem::path file = profilePath(g.LoginName);
+  // A file that cannot even be looked at (no access to Players) counts as present but unreadable.
+  std::error_code ec;
+  const bool present =
+      std::filesystem::symlink_status(file, ec).type() != std::filesystem::file_type::not_found;
+  if (!present) {
+    if (!prompts.askYesNo("Player " + typed + " not found. Do you want to create a new player?",
+                          kLoginTitle)) {
+      noPlayer(g);
+      return LoginResult::kStayInMenu;
+    }
+    return createPlayer(g, prompts, typed);
+  }
+
+  Outcome<Profile> stored = readProfile(file);
+  std::string damage = stored ? fileNameProblem(stored.value->PlayerName) : stored.reason;
+  if (stored && !damage.empty()) damage = "The player name stored in it cannot be used: " + damage;
+  if (!damage.empty()) {
+    // The file is there but does not hold a usable profile. It may be someone's progress, so
+    // it is only replaced when the player says so.
+    const std::string question = "The profile of player " + typed + " cannot be read.\n" + damage +
+                                 "\nDo you want to replace it with a new player of that name? "
+                                 "The progress stored in the old file will be lost.";
+    if (!prompts.askYesNo(question, kLoginTitle)) {
+      noPlayer(g);
+      return LoginResult::kStayInMenu;
+    }
+    return createPlayer(g, prompts, typed);
+  }
+  g.profile = std::move(*stored.value);
+  return LoginResult::kLoggedIn;
+}
+
+}  // namespace quobbles

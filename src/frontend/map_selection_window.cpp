@@ -1,0 +1,221 @@
+// The campaign's map selection (Form4).
+#include "frontend/map_selection_window.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+#include <QSignalBlocker>
+#include <algorithm>
+
+#include "board/board_window.h"
+#include "frontend/caption_label_widget.h"
+#include "frontend/main_menu_window.h"
+#include "state/text_codec.h"
+#include "ui/dialogs.h"
+#include "ui/forms.h"
+#include "ui/keys.h"
+#include "ui/twips.h"
+
+namespace quobbles {
+
+MapSelectionWindow* Form4() {
+  return ui::formInstance<4, MapSelectionWindow>();
+}
+
+namespace {
+
+constexpr int kClientWidth = 4995;
+constexpr int kClientHeight = 5625;
+constexpr int kRowLeft = 2400;
+constexpr int kRowTop = 1680;
+constexpr int kRowPitch = 360;
+constexpr int kRowHeight = 285;
+constexpr int kFrameHeight = 255;
+constexpr int kScrollLeft = 3960;
+constexpr int kRowGap = 60;       // between the longest shown title and the scroll bar
+constexpr int kListMargin = 120;  // the list never starts nearer the window's left edge
+const QColor kYellow(255, 255, 0);
+
+QColor qcolor(const Rgb& c) {
+  return QColor(c.r, c.g, c.b);
+}
+
+}  // namespace
+
+MapSelectionWindow::MapSelectionWindow() {
+  setWindowTitle(QStringLiteral("Quobbles - Select map"));
+  setFixedSize(ui::px(kClientWidth), ui::px(kClientHeight));
+  setFocusPolicy(Qt::StrongFocus);
+  QPalette p = palette();
+  p.setColor(QPalette::Window, Qt::black);
+  setPalette(p);
+  setAutoFillBackground(true);
+
+  Label1_ = new QLabel(QStringLiteral("Player: "), this);
+  Label1_->setObjectName(QStringLiteral("Label1"));
+  styleCaption(Label1_, 9.75, true, kYellow);
+  placeCaption(Label1_, 0, 120, 4935, 495);
+  lblPelaaja_ = new QLabel(this);
+  lblPelaaja_->setObjectName(QStringLiteral("lblPelaaja"));
+  styleCaption(lblPelaaja_, 20.25, true, kYellow);
+  placeCaption(lblPelaaja_, 0, 360, 4935, 495);
+
+  for (int i = 0; i < kListRows; ++i) {
+    auto* row = new CaptionLabel(this, QStringLiteral("Lista%1").arg(i), QStringLiteral("..."));
+    styleCaption(row, 12, true, kYellow, Qt::AlignLeft | Qt::AlignVCenter);
+    row->setGeometry(ui::twipsRect(kRowLeft, kRowTop + kRowPitch * i, 0, kRowHeight));
+    connect(row, &CaptionLabel::clicked, this, [this, i] { Lista_Click(i); });
+    Lista_[static_cast<std::size_t>(i)] = row;
+  }
+
+  Skrolli_ = new QScrollBar(Qt::Vertical, this);
+  Skrolli_->setObjectName(QStringLiteral("Skrolli"));
+  Skrolli_->setGeometry(ui::twipsRect(kScrollLeft, kRowTop, 255, 1695));
+  Skrolli_->setRange(0, kScrollMax);
+  Skrolli_->setSingleStep(1);
+  Skrolli_->setPageStep(5);
+  Skrolli_->setFocusPolicy(Qt::NoFocus);  // the window's keys stay the window's
+  connect(Skrolli_, &QScrollBar::valueChanged, this, &MapSelectionWindow::Skrolli_Change);
+
+  const struct {
+    const char* caption;
+    double points;
+    int left, top, width, height;
+  } plays[2] = {{"Play", 20.25, 1260, 4200, 855, 480}, {"Main menu", 15.75, 2400, 4320, 1665, 360}};
+  for (int i = 0; i < 2; ++i) {
+    auto* label =
+        new CaptionLabel(this, QStringLiteral("Play%1").arg(i), QString::fromLatin1(plays[i].caption));
+    styleCaption(label, plays[i].points, true, kYellow);
+    placeCaption(label, plays[i].left, plays[i].top, plays[i].width, plays[i].height);
+    connect(label, &CaptionLabel::clicked, this, [this, i] { Play_Click(i); });
+    Play_[static_cast<std::size_t>(i)] = label;
+  }
+
+  Form_Load();
+}
+
+void MapSelectionWindow::Form_Load() {
+  GameState& g = sharedGame();
+  // The index is read once per opening: the program never writes it, and a missing index is
+  // reported once rather than on every scroll.
+  Outcome<CampaignTitles> index = readProgramCampaignIndex();
+  if (!index) {
+    ui::dialogs().message(
+        QStringLiteral(
+            "The campaign index Campain\\Campain.dat cannot be read, so there are no campaign maps to "
+            "play.\n") +
+            QString::fromStdString(index.reason),
+        QStringLiteral("Error!"), ui::Buttons::kOk, ui::Icon::kCritical, true);
+  } else if (index.value->titles.empty()) {
+    ui::dialogs().message(
+        QStringLiteral("The campaign index Campain\\Campain.dat names no maps, so there are no "
+                       "campaign maps to play."),
+        QStringLiteral("Error!"), ui::Buttons::kOk, ui::Icon::kCritical, true);
+  } else {
+    model_.campaign = std::move(*index.value);
+  }
+  Päivitä_lista(model_, g.profile);
+  ValintaJuzka(model_, g);
+  // The rows' left edge stands at 2400 twips unless a title of the campaign would not fit
+  // before the scroll bar: then the whole list moves left, as far as the window allows, so
+  // that titles are shown whole wherever they can be. Longer ones are cut.
+  int longest = Lista_[0]->fontMetrics().horizontalAdvance(QStringLiteral("---"));
+  for (const std::string& title : model_.campaign.titles)
+    longest = std::max(
+        longest, Lista_[0]->fontMetrics().horizontalAdvance(QString::fromStdString(utf8FromGameText(title))));
+  const int rowsEnd = ui::px(kScrollLeft - kRowGap);
+  listLeft_ = std::clamp(rowsEnd - longest, ui::px(kListMargin), ui::px(kRowLeft));
+  lblPelaaja_->setText(QString::fromStdString(utf8FromGameText(g.profile.PlayerName)));
+  placeCaption(lblPelaaja_, 0, 360, 4935, 495);
+  render();
+}
+
+void MapSelectionWindow::render() {
+  {
+    const QSignalBlocker quiet(Skrolli_);
+    Skrolli_->setValue(model_.Skrolli);
+  }
+  const int room = ui::px(kScrollLeft - kRowGap) - listLeft_;
+  for (int i = 0; i < kListRows; ++i) {
+    const ListRow& design = model_.Lista[static_cast<std::size_t>(i)];
+    CaptionLabel* row = Lista_[static_cast<std::size_t>(i)];
+    const QString title = QString::fromStdString(utf8FromGameText(design.caption));
+    // A long title is cut to the room before the scroll bar; the whole title is its tool tip.
+    const QString shown = row->fontMetrics().elidedText(title, Qt::ElideRight, room);
+    row->setText(shown);
+    row->setToolTip(shown == title ? QString() : title);
+    setCaptionColour(row, qcolor(rowRgb(design.colour)));
+    row->setGeometry(listLeft_, row->y(), std::min(room, row->sizeHint().width()), row->height());
+  }
+  update();
+}
+
+QRect MapSelectionWindow::frameRect() const {
+  if (model_.frameRow == kHiddenRow) return QRect(QPoint(listLeft_, ui::px(-1000)), QSize(0, 0));
+  const QLabel* row = Lista_[static_cast<std::size_t>(model_.frameRow)];
+  return QRect(row->x(), row->y(), row->width(), ui::px(kFrameHeight));
+}
+
+void MapSelectionWindow::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  // Shape1, the frame round "Play".
+  painter.setPen(QPen(kYellow, 1));
+  painter.drawRect(ui::twipsRect(1200, 4200, 975, 495).adjusted(0, 0, -1, -1));
+  if (model_.frameRow != kHiddenRow) {
+    painter.setPen(QPen(qcolor(rowRgb(model_.frameColour)), 1));
+    painter.drawRect(frameRect().adjusted(0, 0, -1, -1));
+  }
+}
+
+void MapSelectionWindow::keyPressEvent(QKeyEvent* event) {
+  const int16_t code = ui::keyCode(event);
+  if (code == 0) return QWidget::keyPressEvent(event);
+  Form_KeyPress(code);
+}
+
+void MapSelectionWindow::Form_KeyPress(int16_t KeyAscii) {
+  switch (selectionKey(model_, sharedGame(), KeyAscii)) {
+    case SelectionKeyResult::kPlay:
+      Play_Click(0);
+      return;
+    case SelectionKeyResult::kMainMenu:
+      Play_Click(1);
+      return;
+    case SelectionKeyResult::kNothing:
+      render();
+      return;
+  }
+}
+
+void MapSelectionWindow::Skrolli_Change(int value) {
+  quobbles::Skrolli_Change(model_, sharedGame().profile, static_cast<int16_t>(value));
+  render();
+}
+
+void MapSelectionWindow::Lista_Click(int Index) {
+  quobbles::Lista_Click(model_, sharedGame(), Index);
+  render();
+}
+
+void MapSelectionWindow::Play_Click(int Index) {
+  if (Index == 1) {
+    ui::showForm(Form3());
+    ui::Unload(this);
+    return;
+  }
+  if (Index != 0) return;
+  GameState& g = sharedGame();
+  // With no campaign (or a selection past its end) there is nothing to play.
+  if (g.MapNumber >= model_.campaign.titles.size()) return;
+  const MapLoadOutcome loaded = Loudaus(g, editor::sharedEditor());
+  if (!loaded.loaded) {
+    // The map cannot be played: the player stays here and may choose another one.
+    ui::dialogs().message(QString::fromStdString(loaded.message), QStringLiteral("Error!"), ui::Buttons::kOk,
+                          ui::Icon::kCritical, true);
+    return;
+  }
+  ui::showForm(Form1());
+  Form1()->kartan_piirto();
+  ui::Unload(this);
+}
+
+}  // namespace quobbles

@@ -1,0 +1,24 @@
+// Where players' profiles live (Players/<name>.plr below the program folder) and saving one,
+// with the checks that keep a typed name from ever reaching outside that folder.
+#pragma once
+
+#include <filesystem>
+#include <string>
+
+#include "state/file_io.h"
+#include "state/game_state.h"
+
+namespace quobbles {
+
+// The profile file of a player name (Windows-1252 bytes), found whatever its letter case.
+// The name must have passed fileNameProblem.
+std::filesystem::path profilePath(const std::string& playerName);
+
+// Writes the profile to the file named by its PlayerName, creating the Players folder if it is
+// missing. Returns an empty text on success, else the reason, in words for a message box.
+std::string saveProfile(const Profile& profile);
+
+// Reads the profile of a typed name; fails with a reason for a name that cannot be a file name.
+Outcome<Profile> loadProfile(const std::string& playerName);
+
+}  // namespace quobbles

@@ -1,0 +1,68 @@
+// A throw-away program folder for GUI tests.
+#include "gui/support/program_folder_fixture.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <fstream>
+#include <stdexcept>
+
+#include "board/board_model.h"
+#include "editor/editor_logic.h"
+#include "editor/level_file.h"
+#include "state/program_files.h"
+#include "ui/forms.h"
+
+namespace quobbles::testing {
+
+namespace fs = std::filesystem;
+
+void settleEvents() {
+  for (int i = 0; i < 3; ++i) {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+  }
+}
+
+ProgramFolderFixture::ProgramFolderFixture() {
+  if (!dir_.isValid()) throw std::runtime_error("cannot make a temporary folder");
+  for (const char* name : {"Levels", "Campain", "Players"}) fs::create_directories(root() / name);
+  setProgramFolder(root());
+  ui::unloadAll();
+  settleEvents();
+  sharedGame() = GameState{};
+  sharedBoard() = BoardModel{};
+  editor::sharedEditor() = editor::EditorState{};
+}
+
+ProgramFolderFixture::~ProgramFolderFixture() {
+  ui::unloadAll();
+  settleEvents();
+}
+
+fs::path ProgramFolderFixture::root() const { return fs::path(dir_.path().toStdString()); }
+
+fs::path ProgramFolderFixture::writeLevel(const std::vector<std::string>& parts, const Level& level) const {
+  fs::path path = root();
+  for (const auto& p : parts) path /= p;
+  fs::create_directories(path.parent_path());
+  if (const std::string failure = WriteLevel(path, level); !failure.empty()) throw std::runtime_error(failure);
+  return path;
+}
+
+fs::path ProgramFolderFixture::writeBytes(const std::vector<std::string>& parts, const std::vector<uint8_t>& bytes) const {
+  fs::path path = root();
+  for (const auto& p : parts) path /= p;
+  fs::create_directories(path.parent_path());
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return path;
+}
+
+std::vector<uint8_t> ProgramFolderFixture::readBytes(const std::vector<std::string>& parts) const {
+  fs::path path = root();
+  for (const auto& p : parts) path /= p;
+  std::ifstream in(path, std::ios::binary);
+  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace quobbles::testing

@@ -1,0 +1,37 @@
+// A throw-away program folder for GUI tests: Levels, Campain and Players in a fresh temporary
+// folder, set as the program's folder, with helpers to put level files and profiles in it.
+// It also resets the shared game state, the board and the editor's variables to their
+// start-of-program values and unloads every window.
+#pragma once
+
+#include <QTemporaryDir>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "state/game_state.h"
+
+namespace quobbles::testing {
+
+class ProgramFolderFixture {
+ public:
+  ProgramFolderFixture();
+  ~ProgramFolderFixture();
+
+  std::filesystem::path root() const;
+  std::filesystem::path folder(const std::string& name) const { return root() / name; }
+
+  // Writes a level file below the program folder, e.g. writeLevel({"Levels", "abc.lev"}, level).
+  std::filesystem::path writeLevel(const std::vector<std::string>& parts, const Level& level) const;
+  // Writes raw bytes below the program folder.
+  std::filesystem::path writeBytes(const std::vector<std::string>& parts, const std::vector<uint8_t>& bytes) const;
+  std::vector<uint8_t> readBytes(const std::vector<std::string>& parts) const;
+
+ private:
+  QTemporaryDir dir_;
+};
+
+// Lets queued deletions and events run, so unloaded windows are really gone.
+void settleEvents();
+
+}  // namespace quobbles::testing
