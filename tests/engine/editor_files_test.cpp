@@ -1,0 +1,48 @@
+// The editor's level files: which typed names may become files, and the Levels folder found
+// whatever the letter case of it and of the name.
+#include "editor/editor_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "editor/level_file.h"
+#include "state/program_files.h"
+#include "support/temp_folder.h"
+
+namespace quobbles::editor {
+namespace {
+
+namespace fs = std::filesystem;
+
+TEST(EditorFiles, NamesThatCannotBeFileNamesOrWindows1252AreRefused) {
+  for (const char* bad : {"", "..", "a/b", "..\\x", "../../etc/passwd", "a:b", "con", "LPT1", "   ", "x.",
+                          "tab\there", "snow\xE2\x98\x83"})
+    EXPECT_FALSE(levelNameFromTyped(bad)) << bad;
+  EXPECT_FALSE(levelNameFromTyped(std::string(65, 'a')));
+  EXPECT_TRUE(levelNameFromTyped(std::string(64, 'a')));
+  const auto accented = levelNameFromTyped("K\xC3\xA4rpp\xC3\xA4");  // "Kärppä"
+  ASSERT_TRUE(accented);
+  EXPECT_EQ(*accented.value, "K\xE4rpp\xE4");  // one byte per character
+}
+
+TEST(EditorFiles, TheLevelsFolderAndTheNameMeetWhateverTheirLetterCase) {
+  testing::TempFolder dir;
+  setProgramFolder(dir.path());
+  GameState g;
+  EditorState e;
+  g.level.EditCode = -77;
+  ASSERT_EQ(saveLevelAs(g, e, "Maze"), "");  // the missing folder is made
+  fs::rename(dir.path() / "Levels", dir.path() / "levels");
+  const Outcome<Level> again = readEditorLevel("MAZE");
+  ASSERT_TRUE(again) << again.reason;
+  EXPECT_EQ(again.value->EditCode, -77);
+  ASSERT_EQ(saveLevelAs(g, e, "maze"), "");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path() / "levels"), {}), 1);  // replaced, not added
+  EXPECT_FALSE(fs::exists(dir.path() / "Levels"));
+  EXPECT_FALSE(readEditorLevel("../levels/maze"));
+  setProgramFolder({});
+}
+
+}  // namespace
+}  // namespace quobbles::editor
