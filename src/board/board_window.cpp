@@ -18,6 +18,7 @@
 #include "ui/keys.h"
 #include "ui/picture_store.h"
 #include "ui/twips.h"
+#include "ui/window_setup.h"
 
 namespace quobbles {
 
@@ -34,8 +35,6 @@ constexpr int kCounterSide = 375;
 constexpr int kCounterHeight = kBoardOrigin - kCounterTop;
 constexpr int kCounterLefts[kSpecialCount] = {480, 840, 1200, 1560, 1920};
 constexpr Rgb kCounterColours[kSpecialCount] = {{0, 0, 255}, {0, 192, 0}, {255, 0, 0}, {255, 128, 0}, {255, 0, 255}};
-
-QColor qcolor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& twipsRect, int points,
                   bool bold, Qt::Alignment align = Qt::AlignCenter) {
@@ -60,15 +59,15 @@ void setTextColour(QLabel* label, const QColor& colour) {
 }  // namespace
 
 BoardWindow::BoardWindow() {
-  setWindowTitle(QStringLiteral("Quobbles"));
-  setFixedSize(ui::px(kClientWidth), ui::px(kClientHeight));
+  // The board's background is black.
+  ui::setUpWindow(this, QStringLiteral("Quobbles"), kClientWidth, kClientHeight, Qt::black);
   setFocusPolicy(Qt::StrongFocus);
 
   for (int i = 0; i < kSpecialCount; ++i) {
     const QString name = QStringLiteral("mAna%1").arg(i);
     auto* label = makeLabel(this, name.toLatin1().constData(), QStringLiteral("0"),
                             QRect(kCounterLefts[i], kCounterTop, kCounterSide, kCounterHeight), 10, true);
-    const QColor c = qcolor(kCounterColours[i]);
+    const QColor c = ui::qcolor(kCounterColours[i]);
     label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: #1a1a1a; border: 1px solid %1; border-radius: 4px; }")
                              .arg(c.name()));
     mAna_[static_cast<std::size_t>(i)] = label;
@@ -83,11 +82,6 @@ BoardWindow::BoardWindow() {
   Label2_ = makeLabel(this, "Label2", QStringLiteral("(Press Esc.)"), QRect(480, 6460, 5400, 330), 10, false);
   setTextColour(Label2_, QColor(220, 220, 220));
   Label1_ = makeLabel(this, "Label1", QStringLiteral("(Press Spacebar to help)"), QRect(480, 6960, 5400, 330), 10, false);
-
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::black);  // the board's black background
-  setPalette(p);
-  setAutoFillBackground(true);
 
   Form_Load();
 }
@@ -111,7 +105,7 @@ void BoardWindow::render() {
   Label2_->setVisible(c.escHintVisible);
   Label3_->setVisible(c.allStarsVisible);
   AllStars_->setVisible(c.allStarsVisible);
-  setTextColour(Label1_, qcolor(c.hintColour));
+  setTextColour(Label1_, ui::qcolor(c.hintColour));
   update();
 }
 
@@ -132,7 +126,7 @@ void BoardWindow::paintEvent(QPaintEvent*) {
   const QPoint outwards[4] = {{2, 0}, {0, -2}, {-2, 0}, {0, 2}};
   for (int i = 0; i < 4; ++i) {
     const WarningLine& line = c.lines[static_cast<std::size_t>(i)];
-    painter.setPen(QPen(qcolor(line.colour), 3, Qt::SolidLine, Qt::FlatCap));
+    painter.setPen(QPen(ui::qcolor(line.colour), 3, Qt::SolidLine, Qt::FlatCap));
     painter.drawLine(ui::twipsPoint(line.x1, line.y1) + outwards[i], ui::twipsPoint(line.x2, line.y2) + outwards[i]);
   }
 }

@@ -14,6 +14,7 @@
 #include "ui/picture_art.h"
 #include "ui/picture_store.h"
 #include "ui/twips.h"
+#include "ui/window_setup.h"
 
 namespace quobbles {
 
@@ -71,13 +72,8 @@ QPixmap creditsPicture() {
 }
 
 CreditsWindow::CreditsWindow() {
-  setWindowTitle(QStringLiteral("Quobbles - Credits"));
-  setFixedSize(ui::px(6735), ui::px(5295));
+  ui::setUpWindow(this, QStringLiteral("Quobbles - Credits"), 6735, 5295, Qt::black);
   setFocusPolicy(Qt::StrongFocus);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::black);
-  setPalette(p);
-  setAutoFillBackground(true);
 
   Image1_ = new CaptionLabel(this, QStringLiteral("Image1"), QString());
   Image1_->setPixmap(creditsPicture());

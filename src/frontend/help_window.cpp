@@ -10,6 +10,7 @@
 #include "ui/forms.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
+#include "ui/window_setup.h"
 
 namespace quobbles {
 
@@ -27,13 +28,8 @@ void helpWindowKey(QWidget* window, int16_t KeyAscii) {
 }
 
 HelpWindow::HelpWindow() {
-  setWindowTitle(QStringLiteral("Quobbles - Help"));
+  ui::setUpWindow(this, QStringLiteral("Quobbles - Help"), 4095, 4215, QColor(64, 64, 0));
   setWindowFlag(Qt::Tool);
-  setFixedSize(ui::px(4095), ui::px(4215));
-  QPalette p = palette();
-  p.setColor(QPalette::Window, QColor(64, 64, 0));
-  setPalette(p);
-  setAutoFillBackground(true);
 
   Text1_ = new QPlainTextEdit(this);
   Text1_->setObjectName(QStringLiteral("Text1"));

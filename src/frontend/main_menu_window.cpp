@@ -19,6 +19,7 @@
 #include "ui/keys.h"
 #include "ui/picture_store.h"
 #include "ui/twips.h"
+#include "ui/window_setup.h"
 
 namespace quobbles {
 
@@ -68,13 +69,8 @@ class DialogLoginPrompts : public LoginPrompts {
 }  // namespace
 
 MainMenuWindow::MainMenuWindow() {
-  setWindowTitle(QStringLiteral("Quobbles - Main Menu"));
-  setFixedSize(ui::px(kClientWidth), ui::px(kClientHeight));
+  ui::setUpWindow(this, QStringLiteral("Quobbles - Main Menu"), kClientWidth, kClientHeight, Qt::black);
   setFocusPolicy(Qt::StrongFocus);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::black);
-  setPalette(p);
-  setAutoFillBackground(true);
 
   Otsikko_ = new QLabel(QStringLiteral("Quobbles"), this);
   Otsikko_->setObjectName(QStringLiteral("Otsikko"));

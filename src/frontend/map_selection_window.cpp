@@ -14,6 +14,7 @@
 #include "ui/forms.h"
 #include "ui/keys.h"
 #include "ui/twips.h"
+#include "ui/window_setup.h"
 
 namespace quobbles {
 
@@ -35,20 +36,11 @@ constexpr int kRowGap = 60;       // between the longest shown title and the scr
 constexpr int kListMargin = 120;  // the list never starts nearer the window's left edge
 const QColor kYellow(255, 255, 0);
 
-QColor qcolor(const Rgb& c) {
-  return QColor(c.r, c.g, c.b);
-}
-
 }  // namespace
 
 MapSelectionWindow::MapSelectionWindow() {
-  setWindowTitle(QStringLiteral("Quobbles - Select map"));
-  setFixedSize(ui::px(kClientWidth), ui::px(kClientHeight));
+  ui::setUpWindow(this, QStringLiteral("Quobbles - Select map"), kClientWidth, kClientHeight, Qt::black);
   setFocusPolicy(Qt::StrongFocus);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::black);
-  setPalette(p);
-  setAutoFillBackground(true);
 
   Label1_ = new QLabel(QStringLiteral("Player: "), this);
   Label1_->setObjectName(QStringLiteral("Label1"));
@@ -143,7 +135,7 @@ void MapSelectionWindow::render() {
     const QString shown = row->fontMetrics().elidedText(title, Qt::ElideRight, room);
     row->setText(shown);
     row->setToolTip(shown == title ? QString() : title);
-    setCaptionColour(row, qcolor(rowRgb(design.colour)));
+    setCaptionColour(row, ui::qcolor(rowRgb(design.colour)));
     row->setGeometry(listLeft_, row->y(), std::min(room, row->sizeHint().width()), row->height());
   }
   update();
@@ -161,7 +153,7 @@ void MapSelectionWindow::paintEvent(QPaintEvent*) {
   painter.setPen(QPen(kYellow, 1));
   painter.drawRect(ui::twipsRect(1200, 4200, 975, 495).adjusted(0, 0, -1, -1));
   if (model_.frameRow != kHiddenRow) {
-    painter.setPen(QPen(qcolor(rowRgb(model_.frameColour)), 1));
+    painter.setPen(QPen(ui::qcolor(rowRgb(model_.frameColour)), 1));
     painter.drawRect(frameRect().adjusted(0, 0, -1, -1));
   }
 }

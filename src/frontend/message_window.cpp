@@ -7,6 +7,7 @@
 #include "frontend/caption_label_widget.h"
 #include "ui/forms.h"
 #include "ui/twips.h"
+#include "ui/window_setup.h"
 
 namespace quobbles {
 
@@ -50,13 +51,8 @@ std::array<NoteDesign, 3> noteDesigns() {
 }  // namespace
 
 MessageWindow::MessageWindow() {
-  setWindowTitle(QString());
+  ui::setUpWindow(this, QString(), 7005, 3390, kNavy);
   setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
-  setFixedSize(ui::px(7005), ui::px(3390));
-  QPalette p = palette();
-  p.setColor(QPalette::Window, kNavy);
-  setPalette(p);
-  setAutoFillBackground(true);
 
   const std::array<NoteDesign, 3> designs = noteDesigns();
   int below = 0;  // the bottom of the text above

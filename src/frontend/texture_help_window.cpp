@@ -11,6 +11,7 @@
 #include "ui/keys.h"
 #include "ui/picture_store.h"
 #include "ui/twips.h"
+#include "ui/window_setup.h"
 
 namespace quobbles {
 
@@ -40,14 +41,9 @@ QPixmap strip(std::initializer_list<int> codes) {
 }  // namespace
 
 TextureHelpWindow::TextureHelpWindow() {
-  setWindowTitle(QStringLiteral("Quobble - Help: Textures?"));
+  ui::setUpWindow(this, QStringLiteral("Quobble - Help: Textures?"), 4110, 5100, Qt::black);
   setWindowFlag(Qt::Tool);
-  setFixedSize(ui::px(4110), ui::px(5100));
   setFocusPolicy(Qt::StrongFocus);
-  QPalette p = palette();
-  p.setColor(QPalette::Window, Qt::black);
-  setPalette(p);
-  setAutoFillBackground(true);
 
   using namespace tile;
   addCaption(0, "Moving blocks", 240, 360);

@@ -82,7 +82,7 @@ class BoardWindowTest : public QObject {
     }
     // The figure, face 0, stands over the player's square.
     QVERIFY(samePicture(cellImage(shot, 40), pictureImage(level.code(0, 0), 0)));
-    shot.save(QDir::temp().filePath("quobbles-board-start.png"));
+    QVERIFY(testing::saveShot(board, QStringLiteral("board_start")));
   }
 
   void followsTheKeysTurnByTurn() {
@@ -130,7 +130,7 @@ class BoardWindowTest : public QObject {
     QCOMPARE(int(sharedGame().PlayState), 1);
     QVERIFY(board->messageLabel()->isVisible());
     QCOMPARE(board->messageLabel()->text(), QStringLiteral("Game over."));
-    grabbed(board).save(QDir::temp().filePath("quobbles-board-dead.png"));
+    QVERIFY(testing::saveShot(board, QStringLiteral("board_dead")));
   }
 
   void darkViewShowsOnlyTheFiveByFiveAroundThePlayer() {

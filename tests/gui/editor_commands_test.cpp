@@ -135,8 +135,7 @@ class EditorCommandsTest : public QObject {
     QCOMPARE(sharedGame().level.LevelName, std::string());
     QCOMPARE(w->windowTitle(), QStringLiteral("Quobble - Level editor: ''"));
     QVERIFY(shows(w, 50, tile::PermanentWall));  // square (1, 1)
-    const QString grabs = qEnvironmentVariable("QUOBBLES_GRAB_DIR");
-    if (!grabs.isEmpty()) QVERIFY(w->grab().save(grabs + "/editor_labyrinth.png"));
+    QVERIFY(testing::saveShot(w, QStringLiteral("editor_labyrinth")));
 
     w->Comm_Click(5);  // "Click here": the message window
     QVERIFY(ui::loadedForm(9) && ui::loadedForm(9)->isVisible());

@@ -62,8 +62,7 @@ class EditorViewTest : public QObject {
     return square(k)->pixmap().cacheKey() == ui::PictureStore::tile(code).cacheKey();
   }
   void grab(const QString& name) {
-    const QString grabs = qEnvironmentVariable("QUOBBLES_GRAB_DIR");
-    if (!grabs.isEmpty()) QVERIFY(w->grab().save(grabs + "/" + name + ".png"));
+    QVERIFY(testing::saveShot(w, name));
   }
 
  private slots:

@@ -25,13 +25,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void grab(QWidget* window, const QString& name) {
-  const QString folder = qEnvironmentVariable("QUOBBLES_SHOT_DIR");
-  if (folder.isEmpty()) return;
-  QDir().mkpath(folder);
-  QVERIFY(window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
-}
-
 bool isOpen(int form) {
   return ui::loadedForm(form) && ui::loadedForm(form)->isVisible();
 }
@@ -68,7 +61,7 @@ class MainMenuTest : public QObject {
 
   void keysMoveTheFigureAndWrapRound() {
     ui::showForm(Form3());
-    grab(Form3(), QStringLiteral("form3_main_menu"));
+    QVERIFY(testing::saveShot(Form3(), QStringLiteral("form3_main_menu")));
     QCOMPARE(Form3()->windowTitle(), QStringLiteral("Quobbles - Main Menu"));
     const auto figureBeside = [](int item) {
       const QWidget* label = Form3()->item(item);

@@ -22,13 +22,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-void grab(QWidget* window, const QString& name) {
-  const QString folder = qEnvironmentVariable("QUOBBLES_SHOT_DIR");
-  if (folder.isEmpty()) return;
-  QDir().mkpath(folder);
-  QVERIFY(window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
-}
-
 bool isOpen(int form) {
   return ui::loadedForm(form) && ui::loadedForm(form)->isVisible();
 }
@@ -59,7 +52,7 @@ class MapSelectionTest : public QObject {
   void aFreshProfileOpensTheFirstThreeMaps() {
     writeCampaign(10);
     ui::showForm(Form4());
-    grab(Form4(), QStringLiteral("form4_fresh"));
+    QVERIFY(testing::saveShot(Form4(), QStringLiteral("form4_fresh")));
     QCOMPARE(Form4()->windowTitle(), QStringLiteral("Quobbles - Select map"));
     QCOMPARE(Form4()->playerLabel()->text(), QStringLiteral("Kalle"));
     QCOMPARE(rowColours(), (QList<QColor>{kYellow, kYellow, kYellow, kRed, kRed}));
@@ -80,7 +73,7 @@ class MapSelectionTest : public QObject {
     QCOMPARE(rowColours(), (QList<QColor>{kGreen, kYellow, kAquamarine, kYellow, kYellow}));
     QTest::mouseClick(Form4()->row(2), Qt::LeftButton);
     expectFramed(2, kAquamarine);
-    grab(Form4(), QStringLiteral("form4_progress"));
+    QVERIFY(testing::saveShot(Form4(), QStringLiteral("form4_progress")));
     QCOMPARE(int(sharedGame().MapNumber), 2);
     Form4()->scrollBar()->setValue(1);  // dragged by one: map 5 is locked; the frame goes
     QCOMPARE(Form4()->row(4)->text(), QStringLiteral("Map number 5"));
@@ -185,7 +178,7 @@ class MapSelectionTest : public QObject {
     QCOMPARE(dialogs_->script.messages().size(), 1);
     QVERIFY(dialogs_->script.messages()[0].contains(QStringLiteral("Campain.dat cannot be read")));
     QCOMPARE(rowColours(), (QList<QColor>(kListRows, kDarkRed)));
-    grab(Form4(), QStringLiteral("form4_no_index"));
+    QVERIFY(testing::saveShot(Form4(), QStringLiteral("form4_no_index")));
     QTest::keyClick(Form4(), Qt::Key_Return);  // nothing to play
     QTest::mouseClick(Form4()->playLabel(0), Qt::LeftButton);
     testing::settleEvents();

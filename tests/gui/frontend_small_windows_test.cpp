@@ -24,14 +24,6 @@ namespace quobbles {
 
 namespace {
 
-// Saves what the window shows when QUOBBLES_SHOT_DIR names a folder, for looking at by eye.
-void grab(QWidget* window, const QString& name) {
-  const QString folder = qEnvironmentVariable("QUOBBLES_SHOT_DIR");
-  if (folder.isEmpty()) return;
-  QDir().mkpath(folder);
-  QVERIFY(window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png")));
-}
-
 bool isOpen(int form) {
   return ui::loadedForm(form) && ui::loadedForm(form)->isVisible();
 }
@@ -64,8 +56,8 @@ class SmallWindowsTest : public QObject {
     QCOMPARE(help->textBox()->toPlainText(),
              QString::fromStdString(helpText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     QVERIFY(help->textBox()->isReadOnly());
-    grab(help, QStringLiteral("form5_help"));
-    grab(ui::loadedForm(7), QStringLiteral("form7_texture_help"));
+    QVERIFY(testing::saveShot(help, QStringLiteral("form5_help")));
+    QVERIFY(testing::saveShot(ui::loadedForm(7), QStringLiteral("form7_texture_help")));
 
     // The text box has the focus in the help window: its keys still reach the board.
     QTest::keyClick(help->textBox(), Qt::Key_6);
@@ -98,7 +90,7 @@ class SmallWindowsTest : public QObject {
   }
 
   void anyKeyThePictureOrBackLeaveTheCredits() {
-    grab(Form6(), QStringLiteral("form6_credits"));
+    QVERIFY(testing::saveShot(Form6(), QStringLiteral("form6_credits")));
     QCOMPARE(Form6()->windowTitle(), QStringLiteral("Quobbles - Credits"));
     const auto back = [](const char* how, const std::function<void()>& action) {
       ui::showForm(Form6());
@@ -124,7 +116,7 @@ class SmallWindowsTest : public QObject {
 
   void theNoteClosesOnAClickOrWhenAnotherWindowTakesTheFocus() {
     ui::showForm(Form9());
-    grab(Form9(), QStringLiteral("form9_message"));
+    QVERIFY(testing::saveShot(Form9(), QStringLiteral("form9_message")));
     QVERIFY(Form9()->windowFlags() & Qt::FramelessWindowHint);
     QVERIFY(
         Form9()->text(2)->text().contains(QStringLiteral("(quobbles-levels@example.invalid) Thank you.")));

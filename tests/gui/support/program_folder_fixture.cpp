@@ -2,6 +2,7 @@
 #include "gui/support/program_folder_fixture.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QCoreApplication>
 #include <fstream>
 #include <stdexcept>
@@ -21,6 +22,13 @@ void settleEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
   }
+}
+
+bool saveShot(QWidget* window, const QString& name) {
+  const QString folder = qEnvironmentVariable("QUOBBLES_SHOT_DIR");
+  if (folder.isEmpty()) return true;
+  QDir().mkpath(folder);
+  return window->grab().save(folder + QLatin1Char('/') + name + QStringLiteral(".png"));
 }
 
 ProgramFolderFixture::ProgramFolderFixture() {

@@ -4,7 +4,9 @@
 // start-of-program values and unloads every window.
 #pragma once
 
+#include <QString>
 #include <QTemporaryDir>
+#include <QWidget>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -33,5 +35,9 @@ class ProgramFolderFixture {
 
 // Lets queued deletions and events run, so unloaded windows are really gone.
 void settleEvents();
+
+// Saves what a window shows as <name>.png when QUOBBLES_SHOT_DIR names a folder, for looking at
+// by eye; false only when that save fails.
+bool saveShot(QWidget* window, const QString& name);
 
 }  // namespace quobbles::testing
