@@ -15,8 +15,8 @@ foreach(folder Campain Levels Players)
 endforeach()
 
 # Levels written as text are made into ".lev" files by quobbles-mklevel (MKLEVEL): the campaign
-# (SRC/campaign: MapN.txt and Campain.dat) is always made afresh and campaign maps without a
-# source are removed; sample levels (SRC/levels) are only made where the file is missing, so a
+# (SRC/campaign-maps: MapN.txt and Campain.dat) is always made afresh and campaign maps without a
+# source are removed; sample levels (SRC/sample-levels) are only made where the file is missing, so a
 # level the player has passed keeps its mark.
 if(DEFINED MKLEVEL)
   function(make_level source target)
@@ -26,15 +26,15 @@ if(DEFINED MKLEVEL)
     endif()
   endfunction()
 
-  file(GLOB maps RELATIVE "${SRC}/campaign" "${SRC}/campaign/Map*.txt")
+  file(GLOB maps RELATIVE "${SRC}/campaign-maps" "${SRC}/campaign-maps/Map*.txt")
   set(made "")
   foreach(f ${maps})
     string(REGEX REPLACE "\\.txt$" ".lev" lev "${f}")
-    make_level("${SRC}/campaign/${f}" "${DST}/Campain/${lev}")
+    make_level("${SRC}/campaign-maps/${f}" "${DST}/Campain/${lev}")
     list(APPEND made "${lev}")
   endforeach()
-  if(EXISTS "${SRC}/campaign/Campain.dat")
-    file(COPY_FILE "${SRC}/campaign/Campain.dat" "${DST}/Campain/Campain.dat" ONLY_IF_DIFFERENT)
+  if(EXISTS "${SRC}/campaign-maps/Campain.dat")
+    file(COPY_FILE "${SRC}/campaign-maps/Campain.dat" "${DST}/Campain/Campain.dat" ONLY_IF_DIFFERENT)
   endif()
   file(GLOB shipped RELATIVE "${DST}/Campain" "${DST}/Campain/Map*.lev")
   foreach(f ${shipped})
@@ -43,11 +43,11 @@ if(DEFINED MKLEVEL)
     endif()
   endforeach()
 
-  file(GLOB levels RELATIVE "${SRC}/levels" "${SRC}/levels/*.txt")
+  file(GLOB levels RELATIVE "${SRC}/sample-levels" "${SRC}/sample-levels/*.txt")
   foreach(f ${levels})
     string(REGEX REPLACE "\\.txt$" ".lev" lev "${f}")
     if(NOT EXISTS "${DST}/Levels/${lev}")
-      make_level("${SRC}/levels/${f}" "${DST}/Levels/${lev}")
+      make_level("${SRC}/sample-levels/${f}" "${DST}/Levels/${lev}")
     endif()
   endforeach()
 endif()
