@@ -65,7 +65,11 @@ Outcome<Level> readEditorLevel(const std::string& name) {
   if (!fs::exists(file, ec))
     return Outcome<Level>::fail("There is no level named \"" + utf8FromGameText(name) +
                                 "\" in the Levels folder.");
-  return ReadLevel(file);
+  Outcome<Level> level = ReadLevel(file);
+  if (level && (level.value->LevelStatus < kUnpassed || level.value->LevelStatus > kPassed))
+    return Outcome<Level>::fail("The level file holds the status " + std::to_string(level.value->LevelStatus) +
+                                ", but a level is 0 (never passed), 1 (campaign map) or 2 (passed).");
+  return level;
 }
 
 void openLoadedLevel(GameState& g, EditorState& e, Level level) {

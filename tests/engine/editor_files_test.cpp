@@ -44,5 +44,20 @@ TEST(EditorFiles, TheLevelsFolderAndTheNameMeetWhateverTheirLetterCase) {
   setProgramFolder({});
 }
 
+TEST(EditorFiles, ALevelWithAStatusNoLevelCanHaveIsRefused) {
+  testing::TempFolder dir;
+  setProgramFolder(dir.path());
+  fs::create_directory(dir.path() / "Levels");
+  Level odd;
+  for (int16_t status : {-1, 3, 300}) {
+    odd.LevelStatus = status;
+    ASSERT_EQ(WriteLevel(dir.path() / "Levels" / "odd.lev", odd), "");
+    const Outcome<Level> read = readEditorLevel("odd");
+    EXPECT_FALSE(read) << status;
+    EXPECT_NE(read.reason.find(std::to_string(status)), std::string::npos) << read.reason;
+  }
+  setProgramFolder({});
+}
+
 }  // namespace
 }  // namespace quobbles::editor
