@@ -67,6 +67,9 @@ std::optional<std::string> gameTextFromUtf8(const std::string& utf8) {
       if ((cont & 0xC0) != 0x80) return std::nullopt;
       c = (c << 6) | (cont & 0x3F);
     }
+    // Only the shortest form of a character is UTF-8: "\xC0\x80" is not a way to write a zero.
+    constexpr char32_t kSmallest[] = {0, 0x80, 0x800, 0x10000};
+    if (c < kSmallest[extra] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return std::nullopt;
     i += static_cast<std::size_t>(extra) + 1;
     const auto b = byteOf(c);
     if (!b) return std::nullopt;

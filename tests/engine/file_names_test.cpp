@@ -63,6 +63,11 @@ TEST(TextCodec, TextWindows1252CannotHoldIsRefused) {
   EXPECT_FALSE(gameTextFromUtf8("\xF0\x9F\x98\x80"));  // an emoji
   EXPECT_FALSE(gameTextFromUtf8("\xC3"));              // cut-off UTF-8
   EXPECT_FALSE(gameTextFromUtf8("\xFF"));              // not UTF-8 at all
+  // Overlong forms would smuggle in characters the shortest form shows: a zero, a slash.
+  EXPECT_FALSE(gameTextFromUtf8(std::string("a\xC0\x80", 3)));
+  EXPECT_FALSE(gameTextFromUtf8("\xC0\xAF"));
+  EXPECT_FALSE(gameTextFromUtf8("\xE0\x80\xAF"));
+  EXPECT_FALSE(gameTextFromUtf8("\xED\xA0\x80"));      // a lone surrogate
   EXPECT_EQ(foldCase("ABC\xC4\xD7\x8A"), "abc\xE4\xD7\x9A");
 }
 
