@@ -1,10 +1,12 @@
 // The campaign's map selection (Form4).
 #include "frontend/map_selection_window.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QSignalBlocker>
 #include <algorithm>
+#include <cmath>
 
 #include "board/board_window.h"
 #include "frontend/caption_label_widget.h"
@@ -109,13 +111,16 @@ void MapSelectionWindow::Form_Load() {
   ValintaJuzka(model_, g);
   // The rows' left edge stands at 2400 twips unless a title of the campaign would not fit
   // before the scroll bar: then the whole list moves left, as far as the window allows, so
-  // that titles are shown whole wherever they can be. Longer ones are cut.
-  int longest = Lista_[0]->fontMetrics().horizontalAdvance(QStringLiteral("---"));
+  // that titles are shown whole wherever they can be. Longer ones are cut. Widths are taken to
+  // the fraction of a pixel and rounded up, as the cutting measures them that finely: a title
+  // as wide as the room in whole pixels may still be a little wider.
+  const QFontMetricsF metrics(Lista_[0]->font());
+  qreal longest = metrics.horizontalAdvance(QStringLiteral("---"));
   for (const std::string& title : model_.campaign.titles)
-    longest = std::max(
-        longest, Lista_[0]->fontMetrics().horizontalAdvance(QString::fromStdString(utf8FromGameText(title))));
+    longest = std::max(longest, metrics.horizontalAdvance(QString::fromStdString(utf8FromGameText(title))));
   const int rowsEnd = ui::px(kScrollLeft - kRowGap);
-  listLeft_ = std::clamp(rowsEnd - longest, ui::px(kListMargin), ui::px(kRowLeft));
+  listLeft_ =
+      std::clamp(rowsEnd - static_cast<int>(std::ceil(longest)), ui::px(kListMargin), ui::px(kRowLeft));
   lblPelaaja_->setText(QString::fromStdString(utf8FromGameText(g.profile.PlayerName)));
   placeCaption(lblPelaaja_, 0, 360, 4935, 495);
   render();
