@@ -1,16 +1,12 @@
-// Levels as text and quobbles-mklevel: the legend covers every code once, the reader refuses
-// bad text with the line at fault, text and ".lev" convert both ways, and the tool writes the
-// record the game reads or refuses with one line and exit status 2.
+// Levels as text and quobbles-mklevel: the reader takes the header and the map and refuses bad
+// text with the line at fault; the tool writes the record the game reads and prints it back as
+// text, or refuses with one line and exit status 2.
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
-#include <set>
-#include <sstream>
-#include <string>
-#include <vector>
+#include <iterator>
 
 #include "editor/level_file.h"
 #include "sim/level_text.h"
@@ -20,68 +16,31 @@
 namespace quobbles::sim {
 namespace {
 
-namespace fs = std::filesystem;
-
 const std::string kHeader = "name: Test\ncode: -7\nstatus: 2\n";
 
-TEST(LevelText, LegendHasOneCharacterForEveryCode) {
-  std::set<char> symbols;
-  std::set<uint8_t> codes;
-  for (const LegendEntry& e : kLegend) {
-    EXPECT_TRUE(isValidTileCode(e.code)) << int(e.code);
-    EXPECT_TRUE(symbols.insert(e.symbol).second) << "symbol used twice: " << e.symbol;
-    EXPECT_TRUE(codes.insert(e.code).second) << "code listed twice: " << int(e.code);
-    EXPECT_EQ(codeOfSymbol(e.symbol), e.code);
-    EXPECT_EQ(symbolOfCode(e.code), e.symbol);
-    EXPECT_NE(e.symbol, ' ');
-    EXPECT_NE(e.symbol, ';');
-  }
-  EXPECT_EQ(codes, std::set<uint8_t>(kValidTileCodes.begin(), kValidTileCodes.end()));
-  EXPECT_FALSE(codeOfSymbol(' '));
-}
-
 TEST(LevelText, ReadsHeaderAndMap) {
-  const Outcome<LevelText> t = parseLevelText(
-      "; a comment\r\n"
-      "name: Caf\xC3\xA9 Garden\r\n"
-      "code: -7\n"
-      "status: 2\n"
-      "fill: .\n"
-      "solution: 66b6\n"
-      "stars:  2v5n8 \n"
-      "needs: mine attack\n"
-      "map:\n"
-      "#E\r\n"
-      "\n"
-      "..H\n"
-      "\n\n");
-  ASSERT_TRUE(t) << t.reason;
-  EXPECT_EQ(t.value->level.LevelName, "Caf\xE9 Garden");  // Windows-1252 in the file
-  EXPECT_EQ(t.value->level.EditCode, -7);
-  EXPECT_EQ(t.value->level.LevelStatus, 2);
-  EXPECT_EQ(t.value->solution, "66b6");
-  EXPECT_EQ(t.value->starSolution, "2v5n8");
-  EXPECT_EQ(t.value->needs, (std::vector<uint8_t>{tile::MineStuff, tile::FourDirectionShoot}));
-  EXPECT_EQ(t.value->rows, 3);  // trailing blank lines are not rows
-  const Level& l = t.value->level;
-  EXPECT_EQ(l.code(0, 0), tile::PermanentWall);
-  EXPECT_EQ(l.code(1, 0), tile::Exit);
-  EXPECT_EQ(l.code(2, 0), tile::Empty);  // fill
-  EXPECT_EQ(l.code(0, 1), tile::Empty);  // a blank row inside the map is fill
-  EXPECT_EQ(l.code(2, 2), tile::Hanger);
-  EXPECT_EQ(l.code(49, 49), tile::Empty);
-  // Without "fill:" the rest of the map is permanent wall.
-  const Outcome<LevelText> walled = parseLevelText(kHeader + "map:\n.E\n");
-  ASSERT_TRUE(walled) << walled.reason;
-  EXPECT_EQ(walled.value->level.code(2, 0), tile::PermanentWall);
-  EXPECT_EQ(walled.value->level.code(0, 1), tile::PermanentWall);
+  const Outcome<LevelText> parsed = parseLevelText(
+      "; a comment\r\nname: Caf\xC3\xA9 Garden\r\ncode: -7\nstatus: 2\nfill: .\n"
+      "solution: 66b6\nstars:  2v5n8 \nneeds: mine attack\nmap:\n#E\r\n\n..H\n\n\n");
+  ASSERT_TRUE(parsed) << parsed.reason;
+  const LevelText& t = *parsed.value;
+  const Level& l = t.level;
+  EXPECT_EQ(l.LevelName, "Caf\xE9 Garden");  // Windows-1252 in the file
+  EXPECT_EQ((std::tuple{l.EditCode, l.LevelStatus, t.solution, t.starSolution, t.rows}),
+            (std::tuple{-7, 2, "66b6", "2v5n8", 3}));  // trailing blank lines are not rows
+  EXPECT_EQ(t.needs, (std::vector<uint8_t>{tile::MineStuff, tile::FourDirectionShoot}));
+  // The fill stands for what the rows leave out, and for a blank row inside the map.
+  EXPECT_EQ(
+      (std::array{l.code(0, 0), l.code(1, 0), l.code(2, 0), l.code(0, 1), l.code(2, 2), l.code(49, 49)}),
+      (std::array<uint8_t, 6>{tile::PermanentWall, tile::Exit, 0, 0, tile::Hanger, 0}));
+  const Level walled = parseLevelText(kHeader + "map:\n.E\n").value.value().level;  // no fill: walls
+  EXPECT_EQ((std::array{walled.code(2, 0), walled.code(0, 1)}), (std::array<uint8_t, 2>{60, 60}));
 }
 
 TEST(LevelText, RefusesBadTextNamingTheLine) {
-  const std::string row50(50, '.');
-  std::string rows51;
-  for (int i = 0; i < 51; ++i) rows51 += ".\n";
-  const std::vector<std::pair<std::string, std::string>> cases = {
+  std::string rows50;
+  for (int i = 0; i < 50; ++i) rows50 += std::string(50, '.') + "\n";
+  const std::pair<std::string, std::string> cases[] = {
       {"map:\n.\n", "line 2: the header needs name, code and status"},
       {kHeader, "line 3: no \"map:\" line"},
       {kHeader + "size: 5\nmap:\n", "line 4: unknown key \"size\""},
@@ -97,123 +56,50 @@ TEST(LevelText, RefusesBadTextNamingTheLine) {
       {kHeader + "map: now\n", "line 4: the map starts on the line after \"map:\""},
       {kHeader + "map:\n..\n.Z.\n", "line 6: column 1: 'Z' is not a map character"},
       {kHeader + "map:\n . \n", "line 5: column 0: ' ' is not a map character"},
-      {kHeader + "map:\n" + row50 + ".\n", "line 5: a map row is longer than 50 squares"},
-      {kHeader + "map:\n" + rows51, "line 55: more than 50 map rows"},
-  };
-  for (const auto& [text, why] : cases) {
-    const Outcome<LevelText> t = parseLevelText(text);
-    EXPECT_FALSE(t) << text;
-    EXPECT_EQ(t.reason, why) << text;
-  }
-  // Exactly 50 rows of 50 squares fit.
-  std::string full = kHeader + "map:\n";
-  for (int i = 0; i < 50; ++i) full += row50 + "\n";
-  EXPECT_TRUE(parseLevelText(full)) << parseLevelText(full).reason;
+      {kHeader + "map:\n" + std::string(51, '.'), "line 5: a map row is longer than 50 squares"},
+      {kHeader + "map:\n" + rows50 + ".\n", "line 55: more than 50 map rows"},
+      {kHeader + "map:\n" + rows50, ""}};  // exactly 50 rows of 50 squares fit
+  for (const auto& [text, why] : cases) EXPECT_EQ(parseLevelText(text).reason, why) << text;
 }
 
-TEST(LevelText, FormatsWhatItReads) {
-  LevelText t;
-  t.level.LevelName = "Round \xE9 trip";
-  t.level.EditCode = 1234;
-  t.level.LevelStatus = 1;
-  t.level.MapGrid.fill(tile::PermanentWall);
-  // Every code somewhere, a gap of fill inside a row, and the far corner.
-  for (std::size_t i = 0; i < kValidTileCodes.size(); ++i)
-    t.level.code(static_cast<int>(i % 20), static_cast<int>(i / 20) * 2) = kValidTileCodes[i];
-  t.level.code(49, 49) = tile::Exit;
-  t.solution = "2b6";
-  t.needs = {tile::Immortality};
-  const std::string text = formatLevelText(t);
-  const Outcome<LevelText> back = parseLevelText(text);
-  ASSERT_TRUE(back) << back.reason << "\n" << text;
-  EXPECT_EQ(back.value->level, t.level);
-  EXPECT_EQ(back.value->solution, t.solution);
-  EXPECT_EQ(back.value->needs, t.needs);
-  EXPECT_EQ(back.value->rows, 50);
-  EXPECT_NE(text.find("name: Round \xC3\xA9 trip\n"), std::string::npos);
-}
-
-// --- The tool ----------------------------------------------------------------------------------
-
-struct ToolRun {
-  int status = -1;
-  std::string out, err;
-};
-
-ToolRun mklevel(const std::string& arguments, const fs::path& folder) {
-  const fs::path errFile = folder / "stderr.txt";
-  const std::string command =
-      std::string("'") + QUOBBLES_MKLEVEL_PATH + "' " + arguments + " 2>'" + errFile.string() + "'";
-  ToolRun r;
-  FILE* pipe = popen(command.c_str(), "r");
-  if (!pipe) return r;
+// The tool's exit status, standard output and standard error.
+std::tuple<int, std::string, std::string> mklevel(const std::string& arguments,
+                                                  const std::filesystem::path& folder) {
+  const std::filesystem::path errFile = folder / "stderr.txt";
+  FILE* pipe =
+      popen(("'" QUOBBLES_MKLEVEL_PATH "' " + arguments + " 2>'" + errFile.string() + "'").c_str(), "r");
+  std::string out;
   char buffer[4096];
-  std::size_t n;
-  while ((n = fread(buffer, 1, sizeof buffer, pipe)) > 0) r.out.append(buffer, n);
-  const int wait = pclose(pipe);
-  r.status = WIFEXITED(wait) ? WEXITSTATUS(wait) : -1;
-  std::ifstream err(errFile);
-  std::ostringstream text;
-  text << err.rdbuf();
-  r.err = text.str();
-  return r;
+  for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
+  const int wait = pipe ? pclose(pipe) : -1;
+  return {WIFEXITED(wait) ? WEXITSTATUS(wait) : -1, out,
+          std::string(std::istreambuf_iterator<char>(std::ifstream(errFile).rdbuf()), {})};
 }
 
-std::string quoted(const fs::path& p) {
-  return "'" + p.string() + "'";
-}
-
-TEST(Mklevel, WritesTheLevelRecord) {
+TEST(Mklevel, WritesTheRecordTheGameReadsOrRefusesWithOneLine) {
   testing::TempFolder folder;
-  const fs::path source = folder.path() / "A.txt", output = folder.path() / "A.lev";
-  std::ofstream(source) << "name: A\ncode: 258\nstatus: 1\nfill: .\nmap:\n.E\n";
-  const ToolRun r = mklevel(quoted(source) + " " + quoted(output), folder.path());
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "");
-  std::ifstream in(output, std::ios::binary);
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  ASSERT_EQ(bytes.size(), 2507u);
-  // Name length, the name, edit code 258 and status 1 little-endian, then the map row by row.
-  EXPECT_EQ(bytes.substr(0, 7), std::string("\x01\x00"
-                                            "A"
-                                            "\x02\x01"
-                                            "\x01\x00",
-                                            7));
-  EXPECT_EQ(static_cast<uint8_t>(bytes[7]), tile::Empty);
-  EXPECT_EQ(static_cast<uint8_t>(bytes[8]), tile::Exit);
-  EXPECT_EQ(bytes.find_first_not_of('\0', 9), std::string::npos);
-
+  const auto file = [&folder](const char* name) { return "'" + (folder.path() / name).string() + "'"; };
+  // Every map character, rows of fill between them, and a name that is not ASCII.
+  std::string source = "name: Caf\xC3\xA9\ncode: 258\nstatus: 1\nfill: .\nmap:\n";
+  for (std::size_t i = 0; i < kLegend.size(); ++i)
+    source += kLegend[i].symbol + std::string(i % 10 == 9 ? "\n\n" : "");
+  std::ofstream(folder.path() / "A.txt") << source;
+  std::ofstream(folder.path() / "bad.txt") << "name: B\ncode: 1\nstatus: 1\nmap:\n.Q\n";
+  EXPECT_EQ(mklevel(file("A.txt") + " " + file("A.lev"), folder.path()), std::tuple(0, "", ""));
+  EXPECT_EQ(ReadLevel(folder.path() / "A.lev").value, parseLevelText(source).value.value().level);
   // --text gives back text that reads as the same level.
-  const ToolRun text = mklevel("--text " + quoted(output), folder.path());
-  EXPECT_EQ(text.status, 0) << text.err;
-  const Outcome<LevelText> back = parseLevelText(text.out);
-  ASSERT_TRUE(back) << back.reason;
-  EXPECT_EQ(back.value->level, *ReadLevel(output).value);
-}
+  const std::string text = std::get<1>(mklevel("--text " + file("A.lev"), folder.path()));
+  EXPECT_EQ(parseLevelText(text).value.value().level, ReadLevel(folder.path() / "A.lev").value);
 
-TEST(Mklevel, RefusesWithOneLine) {
-  testing::TempFolder folder;
-  const fs::path bad = folder.path() / "bad.txt", good = folder.path() / "good.txt";
-  std::ofstream(bad) << "name: B\ncode: 1\nstatus: 1\nmap:\n.Q\n";
-  std::ofstream(good) << "name: G\ncode: 1\nstatus: 1\nmap:\n.E\n";
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {"bad text", quoted(bad) + " " + quoted(folder.path() / "bad.lev")},
-      {"missing source", quoted(folder.path() / "none.txt") + " " + quoted(folder.path() / "none.lev")},
-      {"folder that does not exist", quoted(good) + " " + quoted(folder.path() / "no" / "where.lev")},
-      {"one argument", quoted(good)},
-      {"unknown option", "--fast " + quoted(good)},
-      {"--text of a missing file", "--text " + quoted(folder.path() / "none.lev")},
-  };
-  for (const auto& [what, arguments] : cases) {
-    const ToolRun r = mklevel(arguments, folder.path());
-    EXPECT_EQ(r.status, 2) << what;
-    EXPECT_EQ(r.out, "") << what;
-    ASSERT_FALSE(r.err.empty()) << what;
-    EXPECT_EQ(r.err.find('\n'), r.err.size() - 1) << what << ": " << r.err;
+  for (const std::string& arguments :
+       {file("bad.txt") + " " + file("bad.lev"), file("none.txt") + " " + file("none.lev"),
+        file("A.txt") + " " + file("no/where.lev"), file("A.txt"), "--fast " + file("A.txt"),
+        "--text " + file("none.lev")}) {
+    const auto [status, out, err] = mklevel(arguments, folder.path());
+    const bool oneLine = !err.empty() && err.find('\n') == err.size() - 1;
+    EXPECT_EQ((std::tuple{status, out, oneLine}), (std::tuple{2, "", true})) << arguments << ": " << err;
   }
-  EXPECT_NE(mklevel(quoted(bad) + " x.lev", folder.path()).err.find("line 5: column 1: 'Q'"),
-            std::string::npos);
-  EXPECT_FALSE(fs::exists(folder.path() / "bad.lev"));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() / "bad.lev"));
 }
 
 }  // namespace

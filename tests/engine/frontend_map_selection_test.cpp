@@ -2,136 +2,96 @@
 // keys 2 and 8 while the list scrolls, and the initial selection.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "frontend/map_selection.h"
 
 namespace quobbles {
 namespace {
 
-using C = RowColour;
-using Colours = std::array<RowColour, kListRows>;
+using Where = std::array<int, 3>;  // {MapNumber, Skrolli, frame row}
 
 class MapSelectionRules : public ::testing::Test {
  protected:
-  void campaignOf(int maps) {
+  // Opens the list on a campaign of `maps` maps, then presses `keys`.
+  void open(int maps, const std::string& keys = "") {
     s.campaign.titles.clear();
     for (int i = 0; i < maps; ++i) s.campaign.titles.push_back("Map " + std::to_string(i));
-  }
-  void open() {
     Päivitä_lista(s, g.profile);
     ValintaJuzka(s, g);
+    for (char k : keys) EXPECT_EQ(selectionKey(s, g, k), SelectionKeyResult::kNothing);
   }
-  Colours colours() const {
-    Colours out{};
-    for (int i = 0; i < kListRows; ++i)
-      out[static_cast<std::size_t>(i)] = s.Lista[static_cast<std::size_t>(i)].colour;
+  // The five rows' colours as letters: Green, Aquamarine, Yellow, Red and D for dark red.
+  std::string colours() const {
+    std::string out;
+    for (const ListRow& row : s.Lista) out += "GAYRD"[static_cast<int>(row.colour)];
     return out;
   }
-  void key(char k) { EXPECT_EQ(selectionKey(s, g, k), SelectionKeyResult::kNothing); }
-  // The selected map and where the frame is: {MapNumber, Skrolli, frame row}.
-  std::array<int, 3> where() const { return {g.MapNumber, s.Skrolli, s.frameRow}; }
+  Where where() const { return {g.MapNumber, s.Skrolli, s.frameRow}; }
 
   GameState g;
   MapSelection s;
 };
 
-TEST_F(MapSelectionRules, FreshProfileOpensThreeMapsAndLocksTheRest) {
-  campaignOf(10);
-  open();
-  EXPECT_EQ(colours(), (Colours{C::kYellow, C::kYellow, C::kYellow, C::kRed, C::kRed}));
-  EXPECT_EQ(s.Lista[3].caption, "Map 3");
-  EXPECT_EQ(where(), (std::array<int, 3>{0, 0, 0}));
+TEST_F(MapSelectionRules, ColoursFollowProgressAndTheFrameTakesTheRowsColour) {
+  open(10);
+  EXPECT_EQ(colours(), "YYYRR");
   Lista_Click(s, g, 3);  // locked: ignored
-  EXPECT_EQ(where(), (std::array<int, 3>{0, 0, 0}));
-}
+  EXPECT_EQ(where(), (Where{0, 0, 0}));
 
-TEST_F(MapSelectionRules, PassedMapsOpenTheNextOnes) {
-  campaignOf(10);
   g.profile.LevelPassed[0] = kTrue;
   g.profile.LevelPassed[2] = 5;  // any non-zero value is passed
   g.profile.LevelStars[2] = kTrue;
   g.profile.LevelStars[0] = 1;  // only -1 means all stars
-  open();
-  EXPECT_EQ(colours(), (Colours{C::kGreen, C::kYellow, C::kAquamarine, C::kYellow, C::kYellow}));
+  open(10);
+  EXPECT_EQ(colours(), "GYAYY");
   Lista_Click(s, g, 2);
-  EXPECT_EQ(s.frameColour, C::kAquamarine);
-  EXPECT_EQ(g.MapNumber, 2);
+  EXPECT_EQ(s.frameColour, RowColour::kAquamarine);
+  EXPECT_EQ(where(), (Where{2, 0, 2}));
   Skrolli_Change(s, g.profile, 1);
-  EXPECT_EQ(s.frameRow, kHiddenRow);
-  EXPECT_EQ(g.MapNumber, 2);  // scrolling keeps the selected map
-  EXPECT_EQ(s.Lista[4].caption, "Map 5");
-  EXPECT_EQ(s.Lista[4].colour, C::kRed);
-}
+  EXPECT_EQ(where(), (Where{2, 1, kHiddenRow}));  // scrolling keeps the selected map
+  EXPECT_EQ(colours(), "YAYYR");                  // maps 1 .. 5
 
-TEST_F(MapSelectionRules, ShortCampaignEndsInDashRows) {
-  campaignOf(3);
-  open();
-  EXPECT_EQ(colours(), (Colours{C::kYellow, C::kYellow, C::kYellow, C::kDarkRed, C::kDarkRed}));
-  EXPECT_EQ(s.Lista[3].caption, "---");
-  key('2');
-  key('2');
-  EXPECT_EQ(where(), (std::array<int, 3>{2, 0, 2}));
-  key('2');  // scrolls; the new middle row is "---", so the frame goes and map 2 stays selected
-  EXPECT_EQ(where(), (std::array<int, 3>{2, 1, kHiddenRow}));
-
-  // With one map, key 2 does not step onto the "---" row below it.
-  campaignOf(1);
+  g.profile = Profile{};
   g.MapNumber = 0;
-  open();
-  key('2');
-  EXPECT_EQ(where(), (std::array<int, 3>{0, 0, 0}));
+  open(3, "22");
+  EXPECT_EQ(colours(), "YYYDD");
+  EXPECT_EQ(s.Lista[3].caption, "---");
+  Lista_Click(s, g, 3);  // ignored
+  EXPECT_EQ(where(), (Where{2, 0, 2}));
+  selectionKey(s, g, '2');  // scrolls; the new middle row is "---": the frame goes, map 2 stays selected
+  EXPECT_EQ(where(), (Where{2, 1, kHiddenRow}));
+  g.MapNumber = 0;
+  open(1, "2");  // no step onto the "---" row below the only map
+  EXPECT_EQ(where(), (Where{0, 0, 0}));
 }
 
 TEST_F(MapSelectionRules, KeysWalkTheTopRowsThenScrollUnderTheMiddleRow) {
-  campaignOf(256);
   g.profile.LevelPassed.fill(kTrue);
-  open();
-  key('8');  // at the top with map 0: nothing
-  EXPECT_EQ(where(), (std::array<int, 3>{0, 0, 0}));
-  key('2');
-  key('2');
-  EXPECT_EQ(where(), (std::array<int, 3>{2, 0, 2}));
-  for (int i = 0; i < 5; ++i) key('2');
-  EXPECT_EQ(where(), (std::array<int, 3>{7, 5, 2}));
-  key('8');  // scrolled to 5, row 2: scrolls to 4 and selects map 6
-  EXPECT_EQ(where(), (std::array<int, 3>{6, 4, 2}));
-  for (int i = 0; i < 4; ++i) key('8');
-  EXPECT_EQ(where(), (std::array<int, 3>{2, 0, 2}));
-  key('8');
-  EXPECT_EQ(where(), (std::array<int, 3>{1, 0, 1}));
+  const std::tuple<int, std::string, Where> cases[] = {
+      // {MapNumber, keys, then where}
+      {0, "8", {0, 0, 0}},  // at the top with map 0: nothing
+      {0, "22", {2, 0, 2}},
+      {0, "2222222", {7, 5, 2}},
+      {0, "22222228", {6, 4, 2}},  // scrolled to 5, row 2: scrolls to 4 and selects map 6
+      {0, "2222222888888", {1, 0, 1}},
+      {9, "", {9, 7, 2}},  // opened with the map in the middle row
+      {1, "", {1, 0, 1}},
+      {253, "2", {253, 251, 2}},  // the last scroll position
+      {255, "", {255, 251, 4}},   // maps 254 and 255 cannot reach the middle row
+  };
+  for (const auto& [start, keys, expected] : cases) {
+    g.MapNumber = static_cast<uint8_t>(start);
+    open(256, keys);
+    EXPECT_EQ(where(), expected) << "from map " << start << " keys " << keys;
+  }
 
-  // The end of the list: key 2 stops at the last scroll position.
-  g.MapNumber = 253;
-  open();
-  EXPECT_EQ(where(), (std::array<int, 3>{253, 251, 2}));
-  key('2');
-  EXPECT_EQ(where(), (std::array<int, 3>{253, 251, 2}));
-}
-
-TEST_F(MapSelectionRules, InitialSelectionPutsTheMapInTheMiddleRow) {
-  campaignOf(256);
-  g.profile.LevelPassed.fill(kTrue);
+  // Key 8 after the list was dragged back to the top brings the selection back into sight.
   g.MapNumber = 9;
-  open();
-  EXPECT_EQ(where(), (std::array<int, 3>{9, 7, 2}));
-  EXPECT_EQ(s.Lista[0].caption, "Map 7");
-  g.MapNumber = 1;
-  open();
-  EXPECT_EQ(where(), (std::array<int, 3>{1, 0, 1}));
-  // Maps 254 and 255 cannot reach the middle row.
-  g.MapNumber = 255;
-  open();
-  EXPECT_EQ(where(), (std::array<int, 3>{255, 251, 4}));
-  EXPECT_EQ(s.Lista[4].caption, "Map 255");
-}
-
-TEST_F(MapSelectionRules, KeyEightAfterDraggingToTheTopBringsTheSelectionBack) {
-  campaignOf(20);
-  g.profile.LevelPassed.fill(kTrue);
-  g.MapNumber = 9;
-  open();
-  Skrolli_Change(s, g.profile, 0);  // dragged back to the top; map 9 is out of sight
-  key('8');
-  EXPECT_EQ(where(), (std::array<int, 3>{8, 6, 2}));
+  open(20);
+  Skrolli_Change(s, g.profile, 0);
+  selectionKey(s, g, '8');
+  EXPECT_EQ(where(), (Where{8, 6, 2}));
 }
 
 }  // namespace

@@ -1,49 +1,40 @@
 // The player's own move: steps and passes, walls and the map edge, the exit, death on a spike
 // ball, gravity with its support test and gravity squares, and teleports in reading order.
+#include <tuple>
+
 #include "engine/rules_scenario.h"
+#include "world/gods_tools.h"
 
 namespace quobbles::testing {
 namespace {
 
 // ---------------------------------------------------------------- steps, walls, edges
 
-TEST(PlayerMove, NumberKeysStepOneSquareAndFiveStays) {
+TEST(PlayerMove, NumberKeysStepOneSquareAndTheMapEdgeKeepsThePlayerAndTheKey) {
   Scenario play({});
-  const std::vector<std::pair<char, BytePos>> steps = {{'6', at(1, 0)}, {'2', at(1, 1)}, {'6', at(2, 1)},
-                                                       {'8', at(2, 0)}, {'4', at(1, 0)}, {'5', at(1, 0)}};
-  for (const auto& [key, expected] : steps) {
-    play.keys(std::string(1, key));
-    EXPECT_EQ(play.player(), expected) << "after key " << key;
-    EXPECT_EQ(play.g().LastMoveKey, key) << "after key " << key;
-  }
-}
-
-TEST(PlayerMove, MapEdgeKeepsThePlayerAndTheKey) {
-  Scenario play({});
-  EXPECT_EQ(play.after("4"), at(0, 0));
-  EXPECT_EQ(play.g().LastMoveKey, 52);  // a target off the map changes nothing, not even the key
-  EXPECT_EQ(play.after("8"), at(0, 0));
+  EXPECT_AFTER(play, "6", "player 1 0, last_move_key 54");
+  EXPECT_AFTER(play, "2", "player 1 1, last_move_key 50");
+  EXPECT_AFTER(play, "4", "player 0 1, last_move_key 52");
+  EXPECT_AFTER(play, "8", "player 0 0, last_move_key 56");
+  EXPECT_AFTER(play, "5", "player 0 0, last_move_key 53");
+  // A target off the map changes nothing, not even the key.
+  EXPECT_AFTER(play, "48", "player 0 0, last_move_key 56");
   play.placePlayer(49, 49);
-  EXPECT_EQ(play.after("6"), at(49, 49));
-  EXPECT_EQ(play.after("2"), at(49, 49));
-  EXPECT_EQ(play.g().LastMoveKey, 50);
+  EXPECT_AFTER(play, "62", "player 49 49, last_move_key 50");
 }
 
 TEST(PlayerMove, CodesBelowNineteenAreEnteredTheRestStopThePlayer) {
   for (int c : kValidTileCodes) {
     if (c == tile::Exit) continue;  // the exit has its own test
-    Scenario play({".", "", "", "", "", "", "", "", "", "", "+"});
+    Scenario play({});
     play.put(1, 0, static_cast<uint8_t>(c));
     play.g().LastMoveKey = board::key::kRight;
     board::Pelaajan_liikutus(play.g(), play.b());
-    if (c < 19) {
-      EXPECT_EQ(play.player(), at(1, 0)) << "code " << c;  // a lone teleport leads to itself
-      EXPECT_EQ(play.g().LastMoveKey, 54) << "code " << c;
-    } else {
-      EXPECT_EQ(play.player(), at(0, 0)) << "code " << c;
-      EXPECT_EQ(play.g().LastMoveKey, 0) << "code " << c;
-      EXPECT_EQ(play.code(1, 0), c) << "code " << c;
-    }
+    // A lone teleport leads to itself.
+    const std::string square = ", (1,0) " + std::to_string(c) + "/0";
+    const std::string expected =
+        (c < 19 ? "player 1 0, last_move_key 54" : "player 0 0, last_move_key 0") + square;
+    EXPECT_SHOWS(play, expected);
   }
 }
 
@@ -51,208 +42,100 @@ TEST(PlayerMove, CodesBelowNineteenAreEnteredTheRestStopThePlayer) {
 
 TEST(PlayerMove, SpikeBallKillsAndFreezesTheBoard) {
   Scenario play({".x"});
-  play.keys("a");  // the view is shifted when he dies: death centres it again
-  EXPECT_EQ(play.after("6"), at(1, 0));
-  EXPECT_EQ(play.vars().ViewShift, at(4, 4));
-  EXPECT_EQ(play.controls().figureLeft, 2880);
-  EXPECT_EQ(play.controls().lines[1].x1, 2880);
-  EXPECT_EQ(play.g().PlayState, 1);
-  EXPECT_FALSE(play.controls().figureVisible);
-  EXPECT_TRUE(play.controls().messageVisible);
-  EXPECT_EQ(play.controls().messageCaption, "Game over.");
-  EXPECT_TRUE(play.controls().escHintVisible);
-  EXPECT_EQ(play.face(), 0);
-  EXPECT_EQ(play.vars().TurnAction, 0);
+  // The view is shifted when he dies: death centres it again, with the lines.
+  EXPECT_AFTER(play, "a6",
+               "play_state 1, player 1 0, view_shift 4 4, figure 2880 2880 0, face 0, message 1 Game over., "
+               "esc_hint 1, turn_action 0, light_spans 2880 3480 2880 3480 2880 3480 2880 3480");
   // A move key still stores its code, but no turn is played.
-  play.keys("2");
-  EXPECT_EQ(play.g().LastMoveKey, 50);
-  EXPECT_EQ(play.player(), at(1, 0));
+  EXPECT_AFTER(play, "2", "play_state 1, player 1 0, last_move_key 50");
 }
 
 TEST(PlayerMove, ExitPassesTheLevelAndEndsTheTurnAtOnce) {
   // A brown block below the player would see him in any ordinary turn.
   Scenario play({".E", "", "", "O"}, {0, 0, 0, 0, 1});
-  play.keys("wm6");
-  EXPECT_EQ(play.vars().ViewShift, at(4, 4));  // centred again
-  EXPECT_EQ(play.controls().figureTop, 2880);
-  EXPECT_EQ(play.g().PlayState, 2);
-  EXPECT_EQ(play.player(), at(0, 0));  // never on the exit itself
-  EXPECT_EQ(play.code(1, 0), tile::Exit);
-  EXPECT_EQ(play.g().LastMoveKey, 0);
-  EXPECT_EQ(play.face(), 1);
-  EXPECT_TRUE(play.controls().messageVisible);
-  EXPECT_EQ(play.controls().messageCaption, "Well done.");
-  EXPECT_TRUE(play.controls().escHintVisible);
-  EXPECT_TRUE(play.controls().figureVisible);
-  // Nothing after the player's move ran: the block was not started, the lights never coloured,
-  // and the armed immortality is neither cleared, spent nor given back.
-  EXPECT_EQ(play.code(0, 3), tile::BrownBlock);
-  EXPECT_EQ(play.state(0, 3), 0);
-  for (int line = 1; line <= 4; ++line) EXPECT_EQ(play.light(line), colour::kDesignGrey);
-  EXPECT_EQ(play.vars().TurnAction, turn_action::kImmortality);
-  EXPECT_EQ(play.counter(kImmortalityCounter), 0);
-  // A test play records nothing.
-  EXPECT_EQ(play.g().profile.LevelPassed[play.g().MapNumber], 0);
-  play.keys("2");
-  EXPECT_EQ(play.player(), at(0, 0));
-  EXPECT_EQ(play.g().LastMoveKey, 50);
+  // He never stands on the exit. Nothing after his move runs: the block is not started, the lights
+  // keep their design colour, and the armed immortality is neither cleared, spent nor given back.
+  EXPECT_AFTER(play, "wm6",
+               "play_state 2, player 0 0, (1,0) 66/0, last_move_key 0, view_shift 4 4, figure 2880 2880 1, "
+               "face 1, message 1 Well done., esc_hint 1, (0,3) 80/0, " +
+                   kDesignLights + ", turn_action 5, counters 0 0 0 0 0");
+  EXPECT_AFTER(play, "2", "player 0 0, last_move_key 50");
 }
 
 TEST(PlayerMove, DeathAfterARevivalSaysGameOverAgain) {
   Scenario play({".E", "x"});
   play.keys("6");
-  ASSERT_EQ(play.controls().messageCaption, "Well done.");
-  // What God's Tools' "Back to life!" does.
-  play.g().PlayState = 0;
-  play.controls().figureVisible = true;
-  play.controls().messageVisible = false;
-  play.controls().escHintVisible = false;
-  play.keys("2");
-  EXPECT_EQ(play.g().PlayState, 1);
-  EXPECT_TRUE(play.controls().messageVisible);
-  EXPECT_EQ(play.controls().messageCaption, "Game over.");
+  world::Command1_Click(play.g(), play.b(), world::kBackToLife);
+  EXPECT_AFTER(play, "2", "play_state 1, message 1 Game over.");
 }
 
 // ---------------------------------------------------------------- support and gravity
 
-struct SupportCase {
-  const char* name;
-  BytePos player;
-  WordPos target;
-  std::vector<std::pair<BytePos, uint8_t>> squares;
-  int16_t expected;
-};
-
 TEST(Gravity, SupportTestAppliesItsRulesInOrder) {
-  const std::vector<SupportCase> cases = {
-      {"bottom row", at(5, 49), {5, 50}, {}, kTrue},
-      {"shadow wall below the player", at(5, 5), {6, 5}, {{at(5, 6), tile::ShadowWall}}, kTrue},
-      {"spike ball below gives no support", at(5, 5), {5, 5}, {{at(5, 6), tile::SpikeBall}}, kFalse},
-      {"target on the bottom row beats an explosion below",
-       at(5, 48),
-       {5, 49},
-       {{at(5, 49), tile::Explosion}},
-       kFalse},
-      {"ground below the target", at(5, 5), {6, 5}, {{at(6, 6), tile::BreakableWall}}, kTrue},
-      {"explosion below the player", at(5, 5), {6, 5}, {{at(5, 6), tile::Explosion}}, kTrue},
-      {"explosion below the target only", at(5, 5), {6, 5}, {{at(6, 6), tile::Explosion}}, kFalse},
-      {"nothing anywhere", at(5, 5), {5, 4}, {}, kFalse},
+  // The player, the target, the one square that is not empty and its code, and the verdict.
+  const std::tuple<const char*, BytePos, WordPos, BytePos, uint8_t, int16_t> cases[] = {
+      {"bottom row", {5, 49}, {5, 50}, {0, 0}, tile::Empty, kTrue},
+      {"shadow wall below the player", {5, 5}, {6, 5}, {5, 6}, tile::ShadowWall, kTrue},
+      {"spike ball below gives no support", {5, 5}, {5, 5}, {5, 6}, tile::SpikeBall, kFalse},
+      {"target on the bottom row beats an explosion", {5, 48}, {5, 49}, {5, 49}, tile::Explosion, kFalse},
+      {"ground below the target", {5, 5}, {6, 5}, {6, 6}, tile::BreakableWall, kTrue},
+      {"explosion below the player", {5, 5}, {6, 5}, {5, 6}, tile::Explosion, kTrue},
+      {"explosion below the target only", {5, 5}, {6, 5}, {6, 6}, tile::Explosion, kFalse},
+      {"nothing anywhere", {5, 5}, {5, 4}, {0, 0}, tile::Empty, kFalse},
+      // No square lies below a target off the map's side: only the explosion rule holds him.
+      {"target off the left side", {0, 5}, {-1, 5}, {0, 0}, tile::Empty, kFalse},
+      {"target off the right side", {49, 5}, {50, 5}, {0, 0}, tile::Empty, kFalse},
+      {"off the side, explosion below", {49, 5}, {50, 5}, {49, 6}, tile::Explosion, kTrue},
   };
-  for (const auto& c : cases) {
+  for (const auto& [name, player, target, square, code, expected] : cases) {
     Scenario play({});
-    for (const auto& [square, code] : c.squares) play.put(square.x, square.y, code);
-    play.g().PlayerPos = c.player;
-    play.g().TargetPos = c.target;
-    play.vars().Supported = c.expected == kTrue ? kFalse : kTrue;  // the test must write it
+    play.put(square.x, square.y, code);
+    play.g().PlayerPos = player;
+    play.g().TargetPos = target;
+    play.b().vars.Supported = expected == kTrue ? kFalse : kTrue;  // the test must write it
     board::TukipintaTesti(play.g(), play.b());
-    EXPECT_EQ(play.vars().Supported, c.expected) << c.name;
+    EXPECT_EQ(play.b().vars.Supported, expected) << name;
   }
 }
 
-TEST(Gravity, SupportTestWithTheTargetOffTheSideOfTheMap) {
-  // There is no square below such a target: only the explosion rule can hold the player.
-  auto check = [](int playerX, int targetX, uint8_t below, int16_t expected) {
-    Scenario play({});
-    play.put(playerX, 6, below);
-    play.placePlayer(playerX, 5);
-    play.g().TargetPos = {static_cast<int16_t>(targetX), 5};
-    board::TukipintaTesti(play.g(), play.b());
-    return play.vars().Supported == expected;
-  };
-  EXPECT_EXIT(std::exit(check(0, -1, tile::Empty, kFalse) && check(49, 50, tile::Empty, kFalse) &&
-                                check(0, -1, tile::Explosion, kTrue) && check(49, 50, tile::Explosion, kTrue)
-                            ? 0
-                            : 3),
-              ::testing::ExitedWithCode(0), "");
-}
-
-TEST(Gravity, LeavingAGravitySquareLeftwardsStartsAFall) {
-  Scenario play({".<", "", "", "#"});
-  play.keys("6");
-  EXPECT_EQ(play.vars().GravityOn, kFalse);  // stepping onto it changes nothing
-  EXPECT_EQ(play.after("4"), at(0, 0));
-  EXPECT_EQ(play.vars().GravityOn, kTrue);
-  EXPECT_EQ(play.after("6"), at(0, 1));  // no ground below him or the target: he falls instead
-  EXPECT_EQ(play.g().LastMoveKey, 50);
-  EXPECT_EQ(play.after("5"), at(0, 2));
-  EXPECT_EQ(play.after("5"), at(0, 2));  // the wall below holds him
-  EXPECT_EQ(play.g().LastMoveKey, 53);
-  EXPECT_EQ(play.after("8"), at(0, 1));
-  EXPECT_EQ(play.after("5"), at(0, 2));
-  EXPECT_EQ(play.vars().GravityOn, kTrue);
-}
-
-TEST(Gravity, GravitySquaresSwitchOnlyWhenLeftSideways) {
+TEST(Gravity, OnlyASidewaysStepOffAGravitySquareSwitchesIt) {
   Scenario play({".<.>.", "#####"});
-  const std::vector<std::pair<char, int16_t>> steps = {
-      {'6', kFalse}, {'4', kTrue},   // off "<" to the left: on
-      {'6', kTrue},  {'6', kFalse},  // off "<" to the right: off
-      {'6', kFalse}, {'6', kTrue},   // off ">" to the right: on
-      {'4', kTrue},  {'4', kFalse},  // off ">" to the left: off
-  };
-  int turn = 0;
-  for (const auto& [key, gravity] : steps) {
-    play.keys(std::string(1, key));
-    EXPECT_EQ(play.vars().GravityOn, gravity) << "turn " << ++turn;
-  }
-  EXPECT_EQ(play.player(), at(2, 0));
-}
+  // Off "<" to the left: on; to the right: off. Off ">" to the right: on; to the left: off.
+  EXPECT_AFTER(play, "64", "player 0 0, gravity -1");
+  EXPECT_AFTER(play, "66", "player 2 0, gravity 0");
+  EXPECT_AFTER(play, "66", "player 4 0, gravity -1");
+  EXPECT_AFTER(play, "44", "player 2 0, gravity 0");
 
-TEST(Gravity, FallsAndVerticalStepsNeverSwitchGravity) {
-  Scenario play({"", ".<"});
-  play.placePlayer(1, 1);
-  play.vars().GravityOn = kTrue;
-  EXPECT_EQ(play.after("6"), at(1, 2));  // falls instead: the key becomes "down"
-  EXPECT_EQ(play.vars().GravityOn, kTrue);
-  play.vars().GravityOn = kFalse;
-  play.placePlayer(1, 1);
-  EXPECT_EQ(play.after("2"), at(1, 2));
-  play.placePlayer(1, 1);
-  EXPECT_EQ(play.after("8"), at(1, 0));
-  EXPECT_EQ(play.vars().GravityOn, kFalse);
-}
-
-TEST(Gravity, DroppingAMineInMidAirStillFalls) {
-  Scenario play({}, {0, 1, 0, 0, 0});
-  play.vars().GravityOn = kTrue;
-  EXPECT_EQ(play.after("v"), at(0, 1));
-  EXPECT_EQ(play.code(0, 0), tile::Mine);
-  EXPECT_EQ(play.g().LastMoveKey, 50);
+  Scenario fall({".<", "#.", "", ".#"}, {0, 1, 0, 0, 0});
+  // Stepping onto it, or down and up off it, changes nothing.
+  EXPECT_AFTER(fall, "628", "player 1 0, gravity 0");
+  EXPECT_AFTER(fall, "4", "player 0 0, gravity -1");
+  EXPECT_AFTER(fall, "6", "player 1 0, gravity -1");  // the wall below held him up
+  // Nothing below him or the target: he falls instead, as "down", which does not switch gravity.
+  EXPECT_AFTER(fall, "6", "player 1 1, last_move_key 50, gravity -1");
+  EXPECT_AFTER(fall, "v", "player 1 2, last_move_key 50, (1,1) 4/0");  // a mine's turn falls too
+  EXPECT_AFTER(fall, "5", "player 1 2, last_move_key 53");
+  EXPECT_AFTER(fall, "8", "player 1 1, play_state 0");
+  EXPECT_AFTER(fall, "5", "player 1 2, last_move_key 50, gravity -1");
 }
 
 // ---------------------------------------------------------------- teleports
 
-TEST(Teleport, TwoTeleportsLeadToEachOther) {
-  Scenario play({".T", "", "....T"});
-  EXPECT_EQ(play.after("6"), at(4, 2));
-  EXPECT_EQ(play.after("64"), at(1, 0));  // the search wraps past the last square to the first
-  EXPECT_EQ(play.after("5"), at(4, 2));   // passing on a teleport enters it again
+TEST(Teleport, TeleportsLeadOnInReadingOrderAlsoInTheTurnsOfSpecials) {
+  Scenario play({"..T", "", "", "wT...T"}, {0, 1, 1, 1, 0});
+  EXPECT_AFTER(play, "66", "player 1 3");
+  EXPECT_AFTER(play, "5", "player 5 3");  // passing on a teleport enters it again
+  EXPECT_AFTER(play, "5", "player 2 0");  // the search wraps past the last square to the first
+  // A teleport is no empty square: no mine, no turn.
+  EXPECT_AFTER(play, "v", "player 2 0, (2,0) 9/0, counters 0 1 1 1 0");
+  EXPECT_AFTER(play, "n", "player 1 3, counters 0 1 1 0 0");
+  EXPECT_AFTER(play, "b4", "player 5 3, (0,3) 3/15, counters 0 1 0 0 0");
 }
 
-TEST(Teleport, ThreeTeleportsCycleInReadingOrder) {
-  Scenario play({"..T", "", "", ".T...T"});
-  EXPECT_EQ(play.after("66"), at(1, 3));
-  EXPECT_EQ(play.after("5"), at(5, 3));
-  EXPECT_EQ(play.after("5"), at(2, 0));
-}
-
-TEST(Teleport, AttackAndRemoveBlockTurnsOnATeleportJumpOn) {
-  Scenario play({".Tw", "", "", "", ".T"}, {0, 1, 1, 1, 0});
-  play.keys("22226");  // B leads back to A
-  ASSERT_EQ(play.player(), at(1, 0));
-  EXPECT_EQ(play.after("v"), at(1, 0));  // a teleport is no empty square: no mine, no turn
-  EXPECT_EQ(play.code(1, 0), tile::Teleport);
-  EXPECT_EQ(play.counter(kMineCounter), 1);
-  EXPECT_EQ(play.after("b6"), at(1, 4));
-  EXPECT_EQ(play.code(2, 0), tile::Explosion);
-  EXPECT_EQ(play.after("n"), at(1, 0));
-}
-
-TEST(Teleport, GravityIsTestedOnTheSquareLeftBeforeTheJump) {
+TEST(Teleport, GravityIsSwitchedByTheSquareLeftBeforeTheJump) {
   Scenario play({">T", "", "", "", "", "...T"});
-  EXPECT_EQ(play.after("6"), at(3, 5));
-  EXPECT_EQ(play.vars().GravityOn, kTrue);
-  EXPECT_EQ(play.after("5"), at(3, 6));
+  EXPECT_AFTER(play, "6", "player 3 5, gravity -1");
+  EXPECT_AFTER(play, "5", "player 3 6");
 }
 
 }  // namespace

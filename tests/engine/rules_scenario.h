@@ -1,13 +1,12 @@
 // Helpers of the rules scenario tests: a level drawn as an ASCII picture, started as the board
-// starts it and played key by key, with short reads of the squares and counters that matter.
+// starts it and played key by key, with the fields and squares that matter read in one go.
 #pragma once
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
-#include <cstdint>
-#include <map>
-#include <ostream>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,69 +19,64 @@
 #include "support/ascii_map.h"
 #include "world/world_rules.h"
 
-namespace quobbles {
-
-// Readable failure messages for squares and colours.
-inline void PrintTo(const BytePos& p, std::ostream* os) {
-  *os << "(" << int(p.x) << ", " << int(p.y) << ")";
-}
-inline void PrintTo(const WordPos& p, std::ostream* os) {
-  *os << "(" << p.x << ", " << p.y << ")";
-}
-inline void PrintTo(const Rgb& c, std::ostream* os) {
-  *os << "RGB(" << int(c.r) << ", " << int(c.g) << ", " << int(c.b) << ")";
-}
-
-}  // namespace quobbles
-
 namespace quobbles::testing {
 
 using Counters = std::array<int32_t, kSpecialCount>;
-
 using Picture = std::vector<std::string>;
+
+// Plays `keys`, then compares the fields named in `text` with it (see Scenario::fields).
+#define EXPECT_AFTER(play, keys, text) EXPECT_EQ((play).fieldsAfter(keys, text), text)
+#define EXPECT_SHOWS(play, text) EXPECT_AFTER(play, "", text)
+
+// The warning lights as the dump writes them: as designed, and all grey after a scan saw nothing.
+inline const std::string kDesignLights = "lights 192,192,192 192,192,192 192,192,192 192,192,192";
+inline const std::string kGreyLights = "lights 128,128,128 128,128,128 128,128,128 128,128,128";
 
 // One level in play. The player starts on (0, 0), as every level does.
 struct Scenario {
   sim::Session s;
 
-  explicit Scenario(const std::vector<std::string>& rows, Counters counters = {},
-                    const std::map<char, uint8_t>& legend = {})
-      : s(sim::startSession(levelFromPicture(rows, '.', legend), counters)) {}
+  explicit Scenario(const Picture& rows, Counters counters = {})
+      : s(sim::startSession(levelFromPicture(rows), counters)) {}
 
-  void keys(std::string_view keys) {
+  Scenario& keys(std::string_view keys) {
     for (char k : keys) sim::pressKey(s, k);
+    return *this;
   }
+  // The fields named in `text` ("player 1 0, face 5, (3,0) 80/1"), each written as quobbles-sim's
+  // dump writes it; "(x,y)" names that square as its code and state byte.
+  std::string fields(std::string_view text) const {
+    const std::string dump = "\n" + sim::dump(s);
+    std::string out;
+    for (std::size_t from = 0; from < text.size();) {
+      const std::size_t end = std::min(text.find(", ", from), text.size());
+      const std::string name(text.substr(from, text.find(' ', from) - from));
+      int x = 0, y = 0;
+      std::string field = name + " missing";
+      if (std::sscanf(name.c_str(), "(%d,%d)", &x, &y) == 2) {
+        field = name + " " + std::to_string(code(x, y)) + "/" + std::to_string(state(x, y));
+      } else if (const std::size_t at = dump.find("\n" + name + " "); at != std::string::npos) {
+        field = dump.substr(at + 1, dump.find('\n', at + 1) - at - 1);
+      }
+      out += (out.empty() ? "" : ", ") + field;
+      from = end + 2;
+    }
+    return out;
+  }
+  std::string fieldsAfter(std::string_view k, std::string_view text) { return keys(k).fields(text); }
 
   GameState& g() { return s.game; }
   BoardModel& b() { return s.board; }
-  BoardVariables& vars() { return s.board.vars; }
   BoardControls& controls() { return s.board.controls; }
-
   uint8_t code(int x, int y) const { return s.game.code(x, y); }
   uint8_t state(int x, int y) const { return s.game.state(x, y); }
   void put(int x, int y, uint8_t code, uint8_t state = 0) {
     s.game.code(x, y) = code;
     s.game.state(x, y) = state;
   }
-  BytePos player() const { return s.game.PlayerPos; }
-  // Plays the keys and tells where the player stands afterwards.
-  BytePos after(std::string_view k) {
-    keys(k);
-    return player();
-  }
-  // The top-left corner of the map as a picture in the default legend of ascii_map.h.
-  std::vector<std::string> picture(int width, int height) const {
-    return pictureOf(s.game.level, width, height);
-  }
   void placePlayer(int x, int y) { s.game.PlayerPos = {static_cast<uint8_t>(x), static_cast<uint8_t>(y)}; }
-  int32_t counter(int index) const { return s.board.controls.mAna[index]; }
-  Counters counters() const { return s.board.controls.mAna; }
-  uint8_t face() const { return s.board.controls.face; }
-  Rgb light(int line) const { return s.board.controls.lines[line - 1].colour; }  // Line1(1..4)
+  // The top-left corner of the map in the default legend of ascii_map.h.
+  Picture picture(int width, int height) const { return pictureOf(s.game.level, width, height); }
 };
-
-inline BytePos at(int x, int y) {
-  return {static_cast<uint8_t>(x), static_cast<uint8_t>(y)};
-}
 
 }  // namespace quobbles::testing

@@ -5,254 +5,108 @@
 namespace quobbles::testing {
 namespace {
 
-// ---------------------------------------------------------------- arming and blocking
+TEST(Specials, KeysNeedTheirCounterAndOnlyOneIsChosenAtATime) {
+  // Without counters nothing happens: no mine, and no turn that would move the block.
+  Scenario none({"..O"});
+  EXPECT_AFTER(none, "cvbnm", "turn_action 0, face 0, counters 0 0 0 0 0, (0,0) 0/0, (2,0) 80/0");
 
-TEST(Specials, KeysDoNothingWithoutTheirCounter) {
-  Scenario play({"..O"});
-  play.keys("cvbnm");
-  EXPECT_EQ(play.vars().TurnAction, 0);
-  EXPECT_EQ(play.face(), 0);
-  EXPECT_EQ(play.picture(3, 1), Picture{"..O"});  // no mine, and no turn was played
-  EXPECT_EQ(play.counters(), Counters{});
-}
-
-TEST(Specials, OneSpecialAtATime) {
   Scenario play({"", "", "w"}, {1, 1, 1, 1, 1});
-  play.keys("c");
-  EXPECT_EQ(play.vars().TurnAction, turn_action::kInvisibility);
-  EXPECT_EQ(play.face(), 2);
-  play.keys("mvbn");
-  EXPECT_EQ(play.vars().TurnAction, turn_action::kInvisibility);
-  EXPECT_EQ(play.face(), 2);
-  EXPECT_EQ(play.picture(1, 3), (Picture{".", ".", "w"}));  // no mine, no shot
-  EXPECT_EQ(play.counters(), (Counters{0, 1, 1, 1, 1}));
-  EXPECT_EQ(play.after("6"), at(1, 0));  // move keys are never blocked; the turn clears the special
-  EXPECT_EQ(play.vars().TurnAction, 0);
-  play.keys("m");
-  EXPECT_EQ(play.vars().TurnAction, turn_action::kImmortality);
-  EXPECT_EQ(play.counters(), (Counters{0, 1, 1, 1, 0}));
-  EXPECT_EQ(play.face(), 5);
+  EXPECT_AFTER(play, "c", "turn_action 2, face 2, counters 0 1 1 1 1");
+  // The others are blocked: no mine, no shot.
+  EXPECT_AFTER(play, "mvbn", "turn_action 2, face 2, counters 0 1 1 1 1, (0,0) 0/0, (0,2) 20/0");
+  // Move keys never are; the turn clears the special.
+  EXPECT_AFTER(play, "6", "player 1 0, turn_action 0");
+  EXPECT_AFTER(play, "m", "turn_action 5, face 5, counters 0 1 1 1 0");
 }
 
-// ---------------------------------------------------------------- invisibility
-
-TEST(Specials, InvisibilityKeepsBlocksFromStartingForOneTurn) {
+TEST(Specials, InvisibilityStartsNoBlockForOneTurnButStopsNothingThatMoves) {
   Scenario play({"...O"}, {1, 0, 0, 0, 0});
-  play.keys("c5");
-  EXPECT_EQ(play.counter(kInvisibilityCounter), 0);
-  EXPECT_EQ(play.picture(4, 1), Picture{"...O"});
-  EXPECT_EQ(play.state(3, 0), 0);
-  for (int line = 1; line <= 4; ++line) EXPECT_EQ(play.light(line), colour::kDesignGrey);
-  EXPECT_EQ(play.vars().TurnAction, 0);
-  EXPECT_EQ(play.face(), 0);
-  play.keys("5");
-  EXPECT_EQ(play.picture(4, 1), Picture{"..O."});
-  EXPECT_EQ(play.light(1), colour::kOrange);
-  EXPECT_EQ(play.light(3), colour::kGrey);
-}
+  EXPECT_AFTER(play, "c5", "counters 0 0 0 0 0, (3,0) 80/0, " + kDesignLights + ", turn_action 0, face 0");
+  EXPECT_AFTER(play, "5", "(2,0) 80/0, lights 255,128,0 128,128,128 128,128,128 128,128,128");
 
-TEST(Specials, InvisibilityDoesNotStopWhatAlreadyMoves) {
-  Scenario play({"....U", "", "", ".....H"}, {1, 0, 0, 0, 0});
-  play.keys("5");
-  EXPECT_EQ(play.code(3, 0), tile::PurpleBlock);
-  EXPECT_EQ(play.light(1), colour::kPink);
-  play.keys("c5");
-  EXPECT_EQ(play.code(2, 0), tile::PurpleBlock);
-  EXPECT_EQ(play.code(3, 3), tile::Hanger);
-  EXPECT_EQ(play.light(1), colour::kPink);  // the lights keep last turn's colours
-  play.keys("55");
-  EXPECT_EQ(play.code(0, 0), tile::PurpleBlock);
-  EXPECT_EQ(play.g().PlayState, 1);
+  Scenario moving({"....U", "", "", ".....H"}, {1, 0, 0, 0, 0});
+  EXPECT_AFTER(moving, "5", "(3,0) 100/11, lights 255,0,128 128,128,128 128,128,128 128,128,128");
+  // The purple block and the hanger go on; the lights keep last turn's colours.
+  EXPECT_AFTER(moving, "c5",
+               "(2,0) 100/11, (3,3) 120/11, lights 255,0,128 128,128,128 128,128,128 128,128,128");
+  EXPECT_AFTER(moving, "55", "(0,0) 100/11, play_state 1");
 }
-
-// ---------------------------------------------------------------- mine
 
 TEST(Specials, MineIsDroppedAndATurnIsPlayed) {
-  Scenario play({".O"}, {0, 1, 0, 0, 0});
-  play.keys("v");  // the block runs onto the mine under the player: both gone, he lives
-  EXPECT_EQ(play.picture(2, 1), Picture{"X."});
-  EXPECT_EQ(play.state(0, 0), 15);
-  EXPECT_EQ(play.state(1, 0), 0);  // not marked as vacated
-  EXPECT_EQ(play.g().PlayState, 0);
-  EXPECT_EQ(play.counter(kMineCounter), 0);
-  EXPECT_EQ(play.g().LastMoveKey, 0);
-  EXPECT_EQ(play.vars().TurnAction, 0);
-  EXPECT_EQ(play.face(), 4);
-  play.keys("5");  // shown for one drawing only
-  EXPECT_EQ(play.picture(2, 1), Picture{".."});
-  EXPECT_EQ(play.state(0, 0), 0);
+  Scenario play({"..O"}, {0, 1, 0, 0, 0});
+  // The block runs onto the mine under the player: both gone, its square not marked vacated.
+  EXPECT_AFTER(play, "5v",
+               "(0,0) 3/15, (1,0) 0/0, play_state 0, counters 0 0 0 0 0, last_move_key 0, turn_action 0, "
+               "face 4");
+  EXPECT_AFTER(play, "5", "(0,0) 0/0");  // shown for one drawing only
 }
-
-// ---------------------------------------------------------------- remove block
 
 TEST(Specials, RemoveBlockBlowsUpOnlyRemovableSquares) {
-  const std::vector<int> removable = {19, 20, 25, 80, 83, 86, 100, 104, 106, 120};
-  const std::vector<int> kept = {40, 60, 65, 67, 68};
-  for (int c : removable) {
-    Scenario play({}, {0, 0, 1, 0, 0});
+  for (int c : {19, 20, 25, 80, 83, 86, 100, 104, 106, 120, 40, 60, 65, 67, 68}) {
+    Scenario play({".....+"}, {0, 0, 1, 0, 0});  // the button keeps the door shut
     play.put(1, 0, static_cast<uint8_t>(c));
-    play.keys("b");
-    EXPECT_EQ(play.vars().TurnAction, turn_action::kRemoveBlock);
-    EXPECT_EQ(play.face(), 6);
-    EXPECT_EQ(play.counter(kRemoveBlockCounter), 1) << "spent only when something is removed";
-    EXPECT_EQ(play.after("6"), at(0, 0)) << "code " << c;
-    EXPECT_EQ(play.code(1, 0), tile::Explosion) << "code " << c;
-    EXPECT_EQ(play.state(1, 0), 15) << "code " << c;  // 25 from the blast, aged once by the pass
-    EXPECT_EQ(play.counter(kRemoveBlockCounter), 0) << "code " << c;
-    EXPECT_EQ(play.g().PlayState, 0) << "code " << c;
-    EXPECT_EQ(play.vars().TurnAction, 0);
-    play.keys("5");
-    EXPECT_EQ(play.code(1, 0), tile::Empty) << "code " << c;
-  }
-  for (int c : kept) {
-    Scenario play({"", "", "", "", "", "", "", "", "", "", "+"},
-                  {0, 0, 1, 0, 0});  // the button keeps doors shut
-    play.put(1, 0, static_cast<uint8_t>(c));
-    EXPECT_EQ(play.after("b6"), at(0, 0)) << "code " << c;
-    EXPECT_EQ(play.code(1, 0), c);
-    EXPECT_EQ(play.counter(kRemoveBlockCounter), 1) << "code " << c;
-    EXPECT_EQ(play.g().LastMoveKey, 0) << "code " << c;
-    EXPECT_EQ(play.vars().TurnAction, 0) << "code " << c;
+    // The counter is spent only when something is removed; the player stays either way.
+    EXPECT_AFTER(play, "b", "turn_action 6, face 6, counters 0 0 1 0 0");
+    const bool removable = c < 40 || c >= 80;
+    const std::string kept = "(1,0) " + std::to_string(c) + "/0";
+    EXPECT_AFTER(play, "6",
+                 removable ? "player 0 0, (1,0) 3/15, counters 0 0 0 0 0, play_state 0, turn_action 0"
+                           : "player 0 0, " + kept + ", counters 0 0 1 0 0, last_move_key 0, turn_action 0")
+        << "code " << c;
+    EXPECT_AFTER(play, "5", removable ? "(1,0) 0/0" : kept) << "code " << c;  // shown for one drawing
   }
 }
 
-TEST(Specials, RemoveBlockTowardsAnOpenSquareOrTheExit) {
+TEST(Specials, RemoveBlockTowardsAnOpenSquareTheExitOrOffTheMap) {
   Scenario open({}, {0, 0, 1, 0, 0});
-  EXPECT_EQ(open.after("b6"), at(1, 0));
-  EXPECT_EQ(open.counter(kRemoveBlockCounter), 1);
-  EXPECT_EQ(open.vars().TurnAction, 0);
-
+  EXPECT_AFTER(open, "b6", "player 1 0, counters 0 0 1 0 0, turn_action 0");
+  // Off the map the clamp tests the player's own square, which is never removable...
+  EXPECT_AFTER(open, "b8", "player 1 0, counters 0 0 1 0 0, last_move_key 56, turn_action 0");
   Scenario exit({".E"}, {0, 0, 1, 0, 0});
-  exit.keys("b6");
-  EXPECT_EQ(exit.g().PlayState, 2);
-  EXPECT_EQ(exit.code(1, 0), tile::Exit);
-  EXPECT_EQ(exit.counter(kRemoveBlockCounter), 1);
-  EXPECT_EQ(exit.vars().TurnAction, turn_action::kRemoveBlock);
-}
-
-TEST(Specials, RemoveBlockOffTheMapTestsThePlayersOwnSquare) {
-  Scenario plain({}, {0, 0, 1, 0, 0});
-  EXPECT_EQ(plain.after("b4"), at(0, 0));
-  EXPECT_EQ(plain.counter(kRemoveBlockCounter), 1);
-  EXPECT_EQ(plain.g().LastMoveKey, 52);
-  EXPECT_EQ(plain.vars().TurnAction, 0);
-
-  // A block that immortality let onto the player's square is removed there, and he lives.
+  EXPECT_AFTER(exit, "b6", "play_state 2, (1,0) 66/0, counters 0 0 1 0 0, turn_action 6");
+  // ...unless immortality let a block onto it: it is removed there, and he lives.
   Scenario saved({".O"}, {0, 0, 1, 0, 1});
-  saved.keys("m5");
-  ASSERT_EQ(saved.code(0, 0), tile::BrownBlock);
-  ASSERT_EQ(saved.g().PlayState, 0);
-  saved.keys("b");
-  EXPECT_EXIT(
-      {
-        saved.keys("4");
-        std::exit(saved.code(0, 0) == tile::Explosion ? 0 : 3);
-      },
-      ::testing::ExitedWithCode(0), "");
-  EXPECT_EQ(saved.after("4"), at(0, 0));
-  EXPECT_EQ(saved.code(0, 0), tile::Explosion);
-  EXPECT_EQ(saved.state(0, 0), 15);
-  EXPECT_EQ(saved.counter(kRemoveBlockCounter), 0);
-  EXPECT_EQ(saved.g().PlayState, 0);
+  EXPECT_AFTER(saved, "m5", "(0,0) 80/0, play_state 0");
+  EXPECT_AFTER(saved, "b4", "player 0 0, (0,0) 3/15, counters 0 0 0 0 0, play_state 0");
 }
-
-// ---------------------------------------------------------------- four-direction attack
 
 TEST(Specials, AttackBlowsUpTheFirstRemovableSquareOfEachRay) {
   Scenario play({"...w", "...w", "", ".D..Mix*sw", "...#", "", "", "", "", "+"}, {0, 0, 0, 1, 0});
   play.placePlayer(3, 3);
-  EXPECT_EQ(play.after("n"), at(3, 3));
-  EXPECT_EQ(play.counter(kAttackCounter), 0);
+  // The turn's own face replaces face 3.
+  EXPECT_AFTER(play, "n", "player 3 3, counters 0 0 0 0 0, (8,3) 3/15, turn_action 0, face 0");
   // Right: over mine, pick-up, spike ball and star to the shadow wall; up: the nearer wall only;
   // left: stopped by the door; down: stopped by the permanent wall.
   EXPECT_EQ(play.picture(10, 5),
             (Picture{"...w......", "...X......", "..........", ".D..Mix*Xw", "...#......"}));
-  EXPECT_EQ(play.state(8, 3), 15);
-  EXPECT_EQ(play.g().LastMoveKey, 0);
-  EXPECT_EQ(play.vars().TurnAction, 0);
-  EXPECT_EQ(play.face(), 0);  // the turn's own face replaces face 3
   play.keys("5");
   EXPECT_EQ(play.picture(10, 5),
             (Picture{"...w......", "..........", "..........", ".D..Mix*.w", "...#......"}));
+
+  Scenario room({".#", "#"}, {0, 0, 0, 1, 0});  // spent all the same
+  EXPECT_AFTER(room, "n", "counters 0 0 0 0 0, (1,0) 60/0, (0,1) 60/0");
 }
 
-TEST(Specials, AttackRemovesAHangerAndIsSpentInAClosedRoom) {
-  Scenario hanger({".H"}, {0, 0, 0, 1, 0});
-  hanger.keys("n");
-  EXPECT_EQ(hanger.code(1, 0), tile::Explosion);
-  EXPECT_EQ(hanger.g().PlayState, 0);
-
-  Scenario room({".#", "#"}, {0, 0, 0, 1, 0});
-  room.keys("n");
-  EXPECT_EQ(room.counter(kAttackCounter), 0);
-  EXPECT_EQ(room.picture(2, 2), (Picture{".#", "#."}));
-}
-
-// ---------------------------------------------------------------- immortality
-
-TEST(Specials, ImmortalityIsGivenBackWhenNotNeeded) {
-  Scenario play({}, {0, 0, 0, 0, 1});
-  play.keys("m");
-  EXPECT_EQ(play.counter(kImmortalityCounter), 0);
-  EXPECT_EQ(play.face(), 5);
-  play.keys("5");
-  EXPECT_EQ(play.counter(kImmortalityCounter), 1);
-  EXPECT_EQ(play.face(), 0);
-  EXPECT_EQ(play.vars().TurnAction, 0);
-}
-
-TEST(Specials, ImmortalitySavesForOneTurnOnly) {
+TEST(Specials, ImmortalitySavesForOneTurnAndIsGivenBackWhenNotNeeded) {
+  Scenario idle({}, {0, 0, 0, 0, 1});
+  EXPECT_AFTER(idle, "m", "counters 0 0 0 0 0, face 5");
+  EXPECT_AFTER(idle, "5", "counters 0 0 0 0 1, face 0, turn_action 0");
+  // The block stays on the player's square; the next turn, unprotected, kills.
   Scenario block({".O"}, {0, 0, 0, 0, 1});
-  block.keys("m5");
-  EXPECT_EQ(block.g().PlayState, 0);
-  EXPECT_EQ(block.code(0, 0), tile::BrownBlock);  // the block stays on the player's square
-  EXPECT_EQ(block.face(), 5);
-  EXPECT_EQ(block.counter(kImmortalityCounter), 0);
-  EXPECT_EQ(block.vars().TurnAction, 0);
-  block.keys("5");
-  EXPECT_EQ(block.g().PlayState, 1);
-
+  EXPECT_AFTER(block, "m5", "play_state 0, (0,0) 80/0, face 5, counters 0 0 0 0 0, turn_action 0");
+  EXPECT_AFTER(block, "5", "play_state 1");
   Scenario spikes({".x"}, {0, 0, 0, 0, 1});
-  EXPECT_EQ(spikes.after("m6"), at(1, 0));
-  EXPECT_EQ(spikes.g().PlayState, 0);
-  EXPECT_EQ(spikes.face(), 5);
-  spikes.keys("5");
-  EXPECT_EQ(spikes.g().PlayState, 1);
+  EXPECT_AFTER(spikes, "m6", "player 1 0, play_state 0, face 5");
+  EXPECT_AFTER(spikes, "5", "play_state 1");
 }
-
-// ---------------------------------------------------------------- after the end
 
 TEST(Specials, KeysAfterDeathStillArmAndFireButPlayNoTurn) {
+  // No movement pass ages the shot's explosion; the attack is never cleared, so "c" stays blocked.
   Scenario play({".x.w"}, {1, 1, 1, 1, 1});
-  play.keys("6");
-  ASSERT_EQ(play.g().PlayState, 1);
-  play.keys("n");
-  EXPECT_EQ(play.counter(kAttackCounter), 0);
-  EXPECT_EQ(play.code(3, 0), tile::Explosion);
-  EXPECT_EQ(play.state(3, 0), 25);  // no movement pass ran after the shot
-  EXPECT_EQ(play.vars().TurnAction, turn_action::kAttackFired);
-  EXPECT_EQ(play.face(), 3);
-  play.keys("c");
-  EXPECT_EQ(play.counter(kInvisibilityCounter), 1);  // blocked: the attack is never cleared
-
+  EXPECT_AFTER(play, "6nc", "play_state 1, counters 1 1 1 0 1, (3,0) 3/25, turn_action 4, face 3");
   Scenario other({".x"}, {1, 1, 1, 1, 1});
-  other.keys("6c");
-  EXPECT_EQ(other.counter(kInvisibilityCounter), 0);
-  EXPECT_EQ(other.vars().TurnAction, turn_action::kInvisibility);
-  EXPECT_EQ(other.face(), 2);
-  EXPECT_EQ(other.after("m6"), at(1, 0));
-  EXPECT_EQ(other.counter(kImmortalityCounter), 1);
-  EXPECT_EQ(other.g().LastMoveKey, 54);
-  EXPECT_EQ(other.vars().TurnAction, turn_action::kInvisibility);
-}
-
-TEST(Specials, CountersStayWithinTheirRange) {
-  Scenario play({".i"}, {kCounterLimit, 0, 0, 0, 0});
-  play.keys("6");
-  EXPECT_EQ(play.counter(kInvisibilityCounter), kCounterLimit);
-  EXPECT_EQ(play.code(1, 0), tile::Empty);
-  board::addToCounter(play.b(), kMineCounter, -3);
-  EXPECT_EQ(board::counter(play.b(), kMineCounter), 0);
+  EXPECT_AFTER(other, "6c", "counters 0 1 1 1 1, turn_action 2, face 2");
+  EXPECT_AFTER(other, "m6", "player 1 0, counters 0 1 1 1 1, last_move_key 54, turn_action 2");
 }
 
 }  // namespace

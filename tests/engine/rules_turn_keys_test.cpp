@@ -1,5 +1,7 @@
 // The board's key handler and level start: keys that do nothing, the view keys with the figure
 // and the warning lines, help, the hint colour, and the progress a passed level records.
+#include <tuple>
+
 #include "engine/rules_scenario.h"
 
 namespace quobbles::testing {
@@ -14,52 +16,29 @@ TEST(TurnKeys, UnlistedKeysChangeNothing) {
   }
 }
 
-TEST(TurnKeys, ViewKeysMoveTheViewAndTheFigureTheOtherWay) {
+TEST(TurnKeys, ViewKeysMoveTheViewAndTheFigureAndItsLinesTheOtherWay) {
   Scenario play({});
-  // Line1(1) and Line1(3) span the player's row at the figure's top, Line1(2) and Line1(4) his
-  // column at its left; each stays on its own edge.
-  auto expectFigureAndLines = [&play](int left, int top, const char* when) {
-    const auto& l = play.controls().lines;
-    EXPECT_EQ((std::array<int, 2>{play.controls().figureLeft, play.controls().figureTop}),
-              (std::array<int, 2>{left, top}))
-        << when;
-    EXPECT_EQ((std::array<int, 16>{l[0].x1, l[0].x2, l[0].y1, l[0].y2, l[1].x1, l[1].x2, l[1].y1, l[1].y2,
-                                   l[2].x1, l[2].x2, l[2].y1, l[2].y2, l[3].x1, l[3].x2, l[3].y1, l[3].y2}),
-              (std::array<int, 16>{5880, 5880, top, top + 600, left, left + 600, 480, 480, 480, 480, top,
-                                   top + 600, left, left + 600, 5880, 5880}))
-        << when;
-  };
-  play.keys("aaaaa");  // the fifth one does nothing
-  EXPECT_EQ(play.vars().ViewShift, at(0, 4));
-  expectFigureAndLines(5280, 2880, "after a");
-  play.keys("dddddddddd");
-  EXPECT_EQ(play.vars().ViewShift, at(8, 4));
-  expectFigureAndLines(480, 2880, "after d");
-  play.keys("wwwww");
-  EXPECT_EQ(play.vars().ViewShift, at(8, 0));
-  expectFigureAndLines(480, 5280, "after w");
-  play.keys("xxxxxxxxxx");
-  EXPECT_EQ(play.vars().ViewShift, at(8, 8));
-  expectFigureAndLines(480, 480, "after x");
-  play.keys("s");
-  EXPECT_EQ(play.vars().ViewShift, at(4, 4));
-  expectFigureAndLines(2880, 2880, "after s");
-  EXPECT_EQ(play.g().LastMoveKey, 0);  // no turn was played
+  // Line1(1) and Line1(3) span the figure's row, Line1(2) and Line1(4) its column.
+  EXPECT_AFTER(play, "aaaaa",
+               "view_shift 0 4, figure 5280 2880 1, light_spans 2880 3480 5280 5880 2880 3480 5280 5880");
+  EXPECT_AFTER(play, "ddddddddd",
+               "view_shift 8 4, figure 480 2880 1, light_spans 2880 3480 480 1080 2880 3480 480 1080");
+  EXPECT_AFTER(play, "wwwww",
+               "view_shift 8 0, figure 480 5280 1, light_spans 5280 5880 480 1080 5280 5880 480 1080");
+  EXPECT_AFTER(play, "xxxxxxxxx",
+               "view_shift 8 8, figure 480 480 1, light_spans 480 1080 480 1080 480 1080 480 1080");
+  EXPECT_AFTER(play, "s", "view_shift 4 4, figure 2880 2880 1, last_move_key 0");  // no turn was played
+  EXPECT_EQ(play.controls().lines, BoardControls::designedLines());  // each line still on its own edge
 }
 
-TEST(TurnKeys, SpaceAsksForHelpAndEscToLeave) {
+TEST(TurnKeys, SpaceAsksForHelpOtherWindowsHandKeysOnAndEscLeaves) {
   Scenario play({});
-  ASSERT_EQ(play.controls().hintColour, colour::kBrightYellow);
-  board::takeEffects(play.b());
   board::Form_KeyPress(play.g(), play.b(), board::key::kHelp);
-  EXPECT_EQ(play.face(), 8);
-  EXPECT_EQ(play.controls().hintColour, colour::kOlive);
   EXPECT_TRUE(board::takeEffects(play.b()).openHelp);
-  play.keys("5");
-  EXPECT_EQ(play.face(), 0);
-  EXPECT_EQ(play.controls().hintColour, colour::kOlive);
-  board::Kauko_nappi(play.g(), play.b(), board::key::kRight);  // keys handed on by the help windows
-  EXPECT_EQ(play.player(), at(1, 0));
+  EXPECT_SHOWS(play, "face 8, hint_colour 128,128,0");
+  EXPECT_AFTER(play, "5", "face 0, hint_colour 128,128,0");
+  board::Kauko_nappi(play.g(), play.b(), board::key::kRight);
+  EXPECT_SHOWS(play, "player 1 0");
   board::Form_KeyPress(play.g(), play.b(), board::key::kEsc);
   EXPECT_TRUE(board::takeEffects(play.b()).leaveBoard);
 }
@@ -75,38 +54,28 @@ TEST(LevelStart, HintIsBrightUntilOneOfTheFirstThreeMapsIsPassed) {
   }
 }
 
-// Passes a level of the given status; returns whether a profile save was asked for.
-bool passLevel(Scenario& play, int16_t status, int16_t testPlay) {
-  play.g().level.LevelStatus = status;
-  play.g().EditorTestPlay = testPlay;
-  play.g().MapNumber = 7;
-  board::takeEffects(play.b());
-  board::Form_KeyPress(play.g(), play.b(), board::key::kRight);
-  EXPECT_EQ(play.g().PlayState, 2);
-  return board::takeEffects(play.b()).saveProfile;
-}
-
 TEST(Progress, OnlyAPassedCampaignMapOutsideTheEditorIsRecorded) {
-  Scenario allStars({"*E"});
-  allStars.keys("5");
-  ASSERT_TRUE(allStars.controls().allStarsVisible);
-  EXPECT_TRUE(passLevel(allStars, kCampaignMap, kFalse));
-  EXPECT_EQ(allStars.g().profile.LevelPassed[7], kTrue);
-  EXPECT_EQ(allStars.g().profile.LevelStars[7], kTrue);
-  EXPECT_EQ(allStars.g().profile.LevelPassed[0], kFalse);
-
-  Scenario starLeft({".E", "*"});
-  EXPECT_TRUE(passLevel(starLeft, kCampaignMap, kFalse));
-  EXPECT_EQ(starLeft.g().profile.LevelPassed[7], kTrue);
-  EXPECT_EQ(starLeft.g().profile.LevelStars[7], kFalse);
-
-  const std::vector<std::pair<int16_t, int16_t>> unrecorded = {
-      {kUnpassed, kFalse}, {kPassed, kFalse}, {kCampaignMap, kTrue}};
-  for (const auto& [status, testPlay] : unrecorded) {
-    Scenario play({".E"});
-    EXPECT_FALSE(passLevel(play, status, testPlay)) << "status " << status << ", test play " << testPlay;
-    EXPECT_EQ(play.g().profile.LevelPassed[7], kFalse) << "status " << status << ", test play " << testPlay;
-    EXPECT_EQ(play.controls().messageCaption, "Well done.");
+  // The map ("*" left on it keeps the all-stars notice hidden), status, test play, and what is
+  // recorded: a pass and the stars.
+  const std::tuple<Picture, int16_t, int16_t, int16_t, int16_t> cases[] = {
+      {{"*E"}, kCampaignMap, kFalse, kTrue, kTrue},
+      {{".E", "*"}, kCampaignMap, kFalse, kTrue, kFalse},
+      {{"*E"}, kUnpassed, kFalse, kFalse, kFalse},
+      {{"*E"}, kPassed, kFalse, kFalse, kFalse},
+      {{"*E"}, kCampaignMap, kTrue, kFalse, kFalse}};
+  for (const auto& [rows, status, testPlay, passed, stars] : cases) {
+    Scenario play(rows);
+    play.keys("5");  // collects a star under the start
+    play.g().level.LevelStatus = status;
+    play.g().EditorTestPlay = testPlay;
+    play.g().MapNumber = 7;
+    board::Form_KeyPress(play.g(), play.b(), board::key::kRight);
+    EXPECT_EQ(board::takeEffects(play.b()).saveProfile, passed == kTrue) << status << " " << testPlay;
+    const auto& profile = play.g().profile;
+    EXPECT_EQ((std::array{profile.LevelPassed[7], profile.LevelStars[7], profile.LevelPassed[0]}),
+              (std::array<int16_t, 3>{passed, stars, kFalse}))
+        << "status " << status << ", test play " << testPlay;
+    EXPECT_SHOWS(play, "play_state 2, message 1 Well done.");
   }
 }
 

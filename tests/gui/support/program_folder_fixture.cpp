@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QCoreApplication>
+#include <QtTest>
 #include <fstream>
 #include <stdexcept>
 
@@ -22,6 +23,18 @@ void settleEvents() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
   }
+}
+
+QList<int> openForms() {
+  QList<int> open;
+  for (int n = 1; n <= 9; ++n)
+    if (const QWidget* form = ui::loadedForm(n)) open << (form->isVisible() ? n : -n);
+  return open;
+}
+
+void pressKeys(QWidget* window, std::initializer_list<Qt::Key> keys) {
+  for (Qt::Key key : keys) QTest::keyClick(window, key);
+  settleEvents();
 }
 
 bool saveShot(QWidget* window, const QString& name) {

@@ -4,6 +4,7 @@
 // start-of-program values and unloads every window.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -35,6 +36,12 @@ class ProgramFolderFixture {
 
 // Lets queued deletions and events run, so unloaded windows are really gone.
 void settleEvents();
+
+// The numbers of the loaded windows; a loaded window that is not shown counts as minus its number.
+QList<int> openForms();
+
+// Presses the keys on a window one after another, then lets the events settle.
+void pressKeys(QWidget* window, std::initializer_list<Qt::Key> keys);
 
 // Saves what a window shows as <name>.png when QUOBBLES_SHOT_DIR names a folder, for looking at
 // by eye; false only when that save fails.

@@ -1,0 +1,339 @@
+// The front end's windows from the main menu on: the menu's keys and the figure beside the
+// highlighted item, the editor gate, logging in (new, existing, refused and damaged players), the
+// map selection with its colours, frame and keys down to a campaign map and back with Esc, maps
+// and a campaign index that cannot be read, progress that cannot be saved, "Play other maps" with
+// campaign, never passed, passed and unreadable level files and the board's write-back, the help
+// windows, the credits and the note for level makers.
+#include <QtTest>
+#include <optional>
+
+#include "board/board_window.h"
+#include "frontend/caption_label_widget.h"
+#include "frontend/credits_window.h"
+#include "frontend/help_text.h"
+#include "frontend/help_window.h"
+#include "frontend/main_menu_window.h"
+#include "frontend/map_selection_window.h"
+#include "frontend/message_window.h"
+#include "frontend/profile_file.h"
+#include "gui/support/program_folder_fixture.h"
+#include "support/ascii_map.h"
+#include "ui/forms.h"
+#include "ui/scripted_dialogs.h"
+#include "ui/twips.h"
+
+namespace quobbles {
+
+namespace {
+
+namespace fs = std::filesystem;
+using Forms = QList<int>;
+using testing::openForms;
+using testing::pressKeys;
+
+const QColor kGreen(0, 255, 0), kAquamarine(0, 255, 170), kYellow(255, 255, 0), kRed(255, 0, 0),
+    kDarkRed(128, 0, 0);
+
+// A level whose exit the player reaches by walking right.
+Level walkRight(int16_t status, int16_t editCode = 0, const char* picture = "...E") {
+  Level level = testing::levelFromPicture({picture});
+  level.EditCode = editCode;
+  level.LevelStatus = status;
+  return level;
+}
+
+bool nobodyLoggedIn() {
+  return sharedGame().profile == Profile{} && sharedGame().LoginName.empty() && sharedGame().MapNumber == 0;
+}
+
+QList<QColor> rowColours() {
+  QList<QColor> out;
+  for (int i = 0; i < kListRows; ++i) out << Form4()->row(i)->palette().color(QPalette::WindowText);
+  return out;
+}
+
+}  // namespace
+
+class FrontEndTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() {
+    folder_.emplace();
+    dialogs_.emplace();
+    sharedMainMenu() = MainMenuVariables{};
+    std::string index;
+    for (int i = 0; i < 14; ++i) index += "\"Map number " + std::to_string(i) + "\"\r\n";
+    folder_->writeBytes({"Campain", "Campain.dat"}, Bytes(index.begin(), index.end()));
+    ui::showForm(Form3());
+  }
+  void cleanup() {
+    dialogs_.reset();
+    folder_.reset();
+  }
+
+  void menuKeysWrapRoundAndTheFigureFollowsTheHighlight() {
+    QVERIFY(testing::saveShot(Form3(), QStringLiteral("form3_main_menu")));
+    // The highlighted item, or -1 if the figure is not 690 twips left of and 120 above it.
+    const auto highlighted = [] {
+      const int choice = sharedMainMenu().MenuChoice;
+      const QPoint item = Form3()->item(choice)->pos();
+      return Form3()->figure()->pos() == item - QPoint(ui::px(690), ui::px(120)) ? choice : -1;
+    };
+    // Up from the top wraps to "Exit", down from "Exit" to the top; Esc only highlights "Exit".
+    const std::pair<Qt::Key, int> steps[] = {{Qt::Key_8, 4},      {Qt::Key_2, 0}, {Qt::Key_Q, 0},
+                                             {Qt::Key_Escape, 4}, {Qt::Key_2, 0}, {Qt::Key_2, 1}};
+    for (const auto& [key, item] : steps) {
+      pressKeys(Form3(), {key});
+      QCOMPARE(highlighted(), item);
+    }
+    QTest::mouseMove(Form3()->item(3));
+    QTRY_COMPARE(highlighted(), 3);
+    pressKeys(Form3(), {Qt::Key_Escape, Qt::Key_Return});
+    QCOMPARE(openForms(), Forms{});
+  }
+
+  void theEditorOpensOnlyAfterLoggingInAsAPlayerWhoPassedMap16() {
+    Profile veteran{"abc"};
+    veteran.LevelPassed[16] = kTrue;
+    QCOMPARE(writeProfile(folder_->folder("Players") / "abc.plr", veteran), std::string());
+    Form3()->Viesti_Click(2);
+    QCOMPARE(dialogs_->script.asked.back().title, QStringLiteral("Not yet!"));
+    QCOMPARE(
+        dialogs_->script.messages().back(),
+        QStringLiteral("To get edit your own maps you need to pass level number 16: 'Trip to the Garden'. If "
+                       "you are already passed it enter to play campain and come back to enter to the MAP "
+                       "EDITOR."));
+    QCOMPARE(logIn("ABC"), Forms{4});  // found whatever the case; the stored name is shown
+    QCOMPARE(Form4()->playerLabel()->text(), QStringLiteral("abc"));
+    QVERIFY(sharedGame().profile == veteran);
+    QCOMPARE(int(sharedGame().MapNumber), 0);
+    pressKeys(Form4(), {Qt::Key_Escape});
+    pressKeys(Form3(), {Qt::Key_2, Qt::Key_2, Qt::Key_Return});
+    QCOMPARE(openForms(), Forms{2});
+  }
+
+  void aNewPlayerStartsWithEveryFlagAtZeroAndNothingElseIsHalfLoggedIn() {
+    QCOMPARE(logIn(""), Forms{3});  // cancelled
+    QVERIFY(nobodyLoggedIn());
+    QCOMPARE(logIn("Kalle", {ui::Answer::kNo}), Forms{3});
+    QVERIFY(nobodyLoggedIn());
+    QCOMPARE(dialogs_->script.asked.back().text,
+             QStringLiteral("Player Kalle not found. Do you want to create a new player?"));
+    // Names that cannot be file names are refused before any file is touched.
+    for (const char* name : {"../x", "a/b", "a\\b", "..", "   ", "COM1", "nul", "x:y", "a\x01b", "trail ",
+                             "\xE6\x97\xA5\xE6\x9C\xAC" /* not in Windows-1252 */}) {
+      QCOMPARE(logIn(name, {ui::Answer::kYes}), Forms{3});
+      QVERIFY2(nobodyLoggedIn(), name);
+      QVERIFY2(dialogs_->script.messages().back().contains("cannot be used as a player name"), name);
+    }
+    const fs::recursive_directory_iterator everything(folder_->root());
+    QCOMPARE(int(std::distance(everything, {})), 4);  // the three folders and the campaign index
+
+    // A damaged profile is never half loaded, and left as it is.
+    Bytes cut = encodeProfile(Profile{"abc", {kTrue}});
+    cut.resize(600);
+    folder_->writeBytes({"Players", "abc.plr"}, cut);
+    QCOMPARE(logIn("abc", {ui::Answer::kNo}), Forms{3});
+    QVERIFY(dialogs_->script.asked.back().text.contains(QStringLiteral("cannot be read")));
+    QVERIFY(nobodyLoggedIn());
+    QCOMPARE(folder_->readBytes({"Players", "abc.plr"}), cut);
+
+    fs::remove_all(folder_->folder("Players"));
+    folder_->writeBytes({"Players"}, {'x'});  // a file where the folder should be
+    QCOMPARE(logIn("Kalle", {ui::Answer::kYes}), Forms{3});
+    QVERIFY(dialogs_->script.messages().back().contains(QStringLiteral("could not be saved")));
+    QVERIFY(nobodyLoggedIn());
+    fs::remove(folder_->folder("Players"));  // a missing folder is made
+    QCOMPARE(logIn("J\xC3\xB6rg", {ui::Answer::kYes}), Forms{4});
+    QVERIFY(sharedGame().profile == Profile{"J\xF6rg"});  // stored in Windows-1252, every flag 0
+    QCOMPARE(folder_->readBytes({"Players", "J\xC3\xB6rg.plr"}), encodeProfile(Profile{"J\xF6rg"}));
+  }
+
+  void escFromACampaignMapBringsTheSelectionBackFramedInTheMiddle() {
+    for (int16_t k : {9, 10})
+      folder_->writeLevel({"Campain", "Map" + std::to_string(k) + ".lev"}, walkRight(kCampaignMap, k));
+    Profile& progress = sharedGame().profile;
+    progress.PlayerName = "Kalle";
+    for (std::size_t k = 0; k < 9; ++k) progress.LevelPassed[k] = kTrue;
+    progress.LevelStars[8] = kTrue;
+    sharedGame().MapNumber = 9;
+    ui::unloadForm(3);
+    ui::showForm(Form4());
+    QVERIFY(testing::saveShot(Form4(), QStringLiteral("form4_map_selection")));
+    pressKeys(Form4(), {Qt::Key_2});  // the list scrolls under the middle row: maps 8 .. 12
+    QCOMPARE(rowColours(), (QList<QColor>{kAquamarine, kYellow, kYellow, kYellow, kRed}));
+    QTest::mouseClick(Form4()->row(0), Qt::LeftButton);
+    QTest::mouseClick(Form4()->row(4), Qt::LeftButton);  // locked: ignored
+    expectFramed(0, kAquamarine);
+    pressKeys(Form4(), {Qt::Key_8, Qt::Key_Return});  // scrolls back and selects map 9, then plays it
+    QCOMPARE(openForms(), Forms{1});
+    pressKeys(Form1(), {Qt::Key_6, Qt::Key_6, Qt::Key_6});
+    QCOMPARE(progress.LevelPassed[9], kTrue);
+    QCOMPARE(folder_->readBytes({"Players", "Kalle.plr"}), encodeProfile(progress));
+    pressKeys(Form1(), {Qt::Key_Escape});
+    QCOMPARE(openForms(), Forms{4});
+    QCOMPARE(Form4()->row(3)->text(), QStringLiteral("Map number 10"));  // whole: the list moves left
+    expectFramed(2, kGreen);
+    QVERIFY(sharedGame().level == Level{});  // the record was discarded
+
+    // Progress that cannot be saved is reported and kept in memory; the level's end goes on.
+    fs::remove_all(folder_->folder("Players"));
+    folder_->writeBytes({"Players"}, {'x'});  // a file in the folder's place
+    pressKeys(Form4(), {Qt::Key_2, Qt::Key_Return});
+    pressKeys(Form1(), {Qt::Key_6, Qt::Key_6, Qt::Key_6, Qt::Key_Escape});
+    QVERIFY(dialogs_->script.messages().back().contains(QStringLiteral("could not be saved")));
+    QCOMPARE(openForms(), Forms{4});
+    QCOMPARE(rowColours()[2], kGreen);  // map 10
+  }
+
+  void mapsAndAnIndexThatCannotBeReadAreNotPlayed() {
+    folder_->writeLevel({"Campain", "Map0.lev"}, walkRight(kCampaignMap, 5));  // another map's code
+    folder_->writeLevel({"Campain", "Map1.lev"}, walkRight(kPassed, 1));       // not a campaign map
+    QCOMPARE(logIn("Kalle", {ui::Answer::kYes}), Forms{4});
+    for (int map : {0, 1, 2}) {
+      sharedGame().MapNumber = static_cast<uint8_t>(map);
+      pressKeys(Form4(), {Qt::Key_Return});
+      QCOMPARE(dialogs_->script.messages().back(),
+               map < 2 ? QStringLiteral("Map file corrupted!") : QStringLiteral("Map file not found!"));
+      QCOMPARE(openForms(), Forms{4});
+      QVERIFY(sharedGame().level == Level{});  // cleared
+    }
+
+    // Without the campaign index: a message, "---" rows and nothing to play.
+    pressKeys(Form4(), {Qt::Key_Escape});
+    fs::remove(folder_->folder("Campain") / "Campain.dat");
+    folder_->writeLevel({"Campain", "Map0.lev"}, walkRight(kCampaignMap));
+    QCOMPARE(logIn("Kalle"), Forms{4});
+    QVERIFY(dialogs_->script.messages().back().contains(QStringLiteral("Campain.dat cannot be read")));
+    QCOMPARE(rowColours(), (QList<QColor>(kListRows, kDarkRed)));
+    QCOMPARE(Form4()->row(0)->text(), QStringLiteral("---"));
+    const qsizetype messages = dialogs_->script.messages().size();
+    QTest::mouseClick(Form4()->playLabel(0), Qt::LeftButton);
+    pressKeys(Form4(), {Qt::Key_Return});
+    QCOMPARE(dialogs_->script.messages().size(), messages);
+    QCOMPARE(openForms(), Forms{4});
+  }
+
+  void otherMapsRefusesCampaignMapsUnknownStatusAndUnreadableFiles() {
+    folder_->writeLevel({"Levels", "campaign.lev"}, walkRight(kCampaignMap));
+    folder_->writeLevel({"Levels", "odd.lev"}, walkRight(7));
+    folder_->writeBytes({"Levels", "short.lev"}, Bytes(100, 0));
+    // The message, if the menu stayed with the level record cleared.
+    const auto refused = [this](const char* file) {
+      sharedGame().level = walkRight(kUnpassed);  // whatever was in the record before
+      const fs::path path = folder_->folder("Levels") / file;
+      const bool refused = playOtherMap(path) == Forms{3} && sharedGame().level == Level{} &&
+                           sharedGame().LevelPath == path.string();
+      return refused ? dialogs_->script.asked.back().text : QStringLiteral("(not refused)");
+    };
+    QCOMPARE(refused("campaign.lev"),
+             QStringLiteral("This is campain map. -Ha! Don't you think it's that easy!"));
+    QVERIFY(refused("odd.lev").contains(QStringLiteral("status value is 7")));
+    QVERIFY(refused("short.lev").contains(QStringLiteral("too short")));
+  }
+
+  void otherMapsWarnsPlaysAndMarksTheFileAsPassed() {
+    const fs::path file = folder_->writeLevel({"Levels", "mine.lev"}, walkRight(kUnpassed));
+    Bytes expected = folder_->readBytes({"Levels", "mine.lev"});
+    expected[2 + 2] = kPassed;  // the status word after the length of the empty name and the edit code
+    QCOMPARE(playOtherMap(file), Forms{1});
+    QCOMPARE(dialogs_->script.asked.front().text, QStringLiteral("Levels (*.lev)"));
+    QCOMPARE(dialogs_->script.asked.back().title, QStringLiteral("Warning!"));
+    QVERIFY(dialogs_->script.messages().back().startsWith("No one has ever passed this version"));
+    pressKeys(Form1(), {Qt::Key_6, Qt::Key_6, Qt::Key_6, Qt::Key_Escape});
+    QCOMPARE(openForms(), Forms{3});
+    QCOMPARE(folder_->readBytes({"Levels", "mine.lev"}), expected);
+    QVERIFY(fs::is_empty(folder_->folder("Players")));  // no campaign progress from a level file
+
+    // A write-back that cannot be made is reported, and the menu still opens.
+    const fs::path gone = folder_->writeLevel({"Levels", "gone.lev"}, walkRight(kUnpassed));
+    QCOMPARE(playOtherMap(gone), Forms{1});
+    fs::remove(gone);
+    pressKeys(Form1(), {Qt::Key_6, Qt::Key_6, Qt::Key_6, Qt::Key_Escape});
+    QVERIFY(dialogs_->script.messages().back().contains("could not be marked as passed"));
+    QCOMPARE(openForms(), Forms{3});
+  }
+
+  void theHelpWindowsPassKeysOnAndCloseWithSpaceOrEsc() {
+    const fs::path passed = folder_->writeLevel({"Levels", "a.lev"}, walkRight(kPassed, 0, "......E"));
+    QCOMPARE(playOtherMap(passed), Forms{1});
+    QCOMPARE(dialogs_->script.messages().size(), 0);  // a passed level plays at once
+    pressKeys(Form1(), {Qt::Key_Space});
+    QCOMPARE(openForms(), (Forms{1, 5, 7}));
+    QVERIFY(testing::saveShot(ui::loadedForm(5), QStringLiteral("form5_help")));
+    QVERIFY(testing::saveShot(ui::loadedForm(7), QStringLiteral("form7_texture_help")));
+    QCOMPARE(Form5()->textBox()->toPlainText(), QString::fromStdString(helpText()).replace("\r\n", "\n"));
+    // The text box has the focus in the help window: its keys still reach the board.
+    pressKeys(Form5()->textBox(), {Qt::Key_6, Qt::Key_Space});
+    QCOMPARE(sharedGame().PlayerPos.x, 1);
+    QCOMPARE(openForms(), (Forms{1, 7}));
+    pressKeys(ui::loadedForm(7), {Qt::Key_6, Qt::Key_Space});
+    QCOMPARE(sharedGame().PlayerPos.x, 2);
+    QCOMPARE(openForms(), Forms{1});
+    pressKeys(Form1(), {Qt::Key_Space});
+    pressKeys(Form5()->textBox(), {Qt::Key_Escape});  // leaves the board
+    QCOMPARE(openForms(), Forms{3});
+  }
+
+  void anyKeyThePictureOrBackLeaveTheCredits() {
+    // Ways 0 .. 2 are keys (Esc, Space, a letter), 3 a click on the picture, 4 one on "Back".
+    for (int way = 0; way < 5; ++way) {
+      Form3()->Viesti_Click(3);
+      testing::settleEvents();
+      QCOMPARE(openForms(), Forms{6});
+      QVERIFY(testing::saveShot(Form6(), QStringLiteral("form6_credits")));
+      if (way < 3)
+        QTest::keyClick(Form6(), std::array{Qt::Key_Escape, Qt::Key_Space, Qt::Key_Q}[way]);
+      else
+        QTest::mouseClick(way == 3 ? Form6()->picture() : Form6()->backLabel(), Qt::LeftButton);
+      testing::settleEvents();
+      QVERIFY2(openForms() == Forms{3}, std::to_string(way).c_str());
+    }
+  }
+
+  void theNoteClosesOnAClickOrWhenAnotherWindowTakesTheFocus() {
+    ui::showForm(Form9());
+    QVERIFY(testing::saveShot(Form9(), QStringLiteral("form9_message")));
+    QTest::mouseClick(Form9()->text(1), Qt::LeftButton);
+    testing::settleEvents();
+    QCOMPARE(openForms(), Forms{3});
+    ui::showForm(Form9());
+    QVERIFY(QTest::qWaitForWindowActive(Form9()));
+    Form3()->activateWindow();
+    QTRY_COMPARE(openForms(), Forms{3});
+  }
+
+ private:
+  // "Play campain" after a player who had passed everything; gives the windows open afterwards.
+  Forms logIn(const char* name, std::initializer_list<ui::Answer> answers = {}) {
+    sharedGame().profile.LevelPassed.fill(kTrue);
+    sharedGame().profile.LevelStars.fill(kTrue);
+    sharedGame().MapNumber = 9;
+    dialogs_->script.inputs = {QString::fromUtf8(name)};
+    dialogs_->script.answers = answers;
+    Form3()->Viesti_Click(0);
+    testing::settleEvents();
+    return openForms();
+  }
+  Forms playOtherMap(const fs::path& file) {
+    dialogs_->script.files = {QString::fromStdString(file.string())};
+    Form3()->Viesti_Click(1);
+    testing::settleEvents();
+    return openForms();
+  }
+  // The frame surrounds the row and is drawn in the row's colour.
+  void expectFramed(int row, const QColor& colour) {
+    const QRect frame = Form4()->frameRect();
+    QCOMPARE(frame, QRect(Form4()->row(row)->pos(), QSize(Form4()->row(row)->width(), ui::px(255))));
+    QCOMPARE(Form4()->grab().toImage().pixelColor(frame.topLeft() + QPoint(frame.width() / 2, 0)), colour);
+  }
+
+  std::optional<testing::ProgramFolderFixture> folder_;
+  std::optional<ui::ScriptedDialogsScope> dialogs_;
+};
+
+}  // namespace quobbles
+
+QTEST_MAIN(quobbles::FrontEndTest)
+#include "frontend_windows_test.moc"
