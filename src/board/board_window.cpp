@@ -174,11 +174,15 @@ void BoardWindow::leaveBoard() {
                         QString::fromStdString(out.writeBackFailure),
                     QStringLiteral("Quobbles"), ui::Icon::kExclamation);
   switch (out.next) {
-    case board::LeaveTo::kEditor:
+    case board::LeaveTo::kEditor: {
+      // A newly built editor has just run its load handler, which reloads the saved level; one
+      // that was still loaded is asked to run it again.
+      const bool editorWasLoaded = ui::loadedForm(2) != nullptr;
       ui::showForm(Form2());
-      Form2()->F_L();
+      if (editorWasLoaded) Form2()->F_L();
       ui::unloadForm(8);
       break;
+    }
     case board::LeaveTo::kMapSelection: ui::showForm(Form4()); break;
     case board::LeaveTo::kMainMenu: ui::showForm(Form3()); break;
   }

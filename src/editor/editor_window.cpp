@@ -375,13 +375,9 @@ void EditorWindow::Form_Load() {
     } else {
       // Keep what is in memory and make sure it is offered for saving again.
       editor::sharedEditor().LevelChanged = kTrue;
-      // The board's return loads the window and then runs this again: one message is enough.
-      if (!readBackFailureShown_)
-        ui::showMessage(QStringLiteral("The level could not be read back from its file:\n") +
-                            fromUtf8(saved.reason) +
-                            QStringLiteral("\nThe editor shows the level as it was left by the test play."),
-                        QStringLiteral("Editor"), ui::Icon::kExclamation);
-      readBackFailureShown_ = true;
+      ui::showMessage(QStringLiteral("The level could not be read back from its file:\n") + fromUtf8(saved.reason) +
+                          QStringLiteral("\nThe editor shows the level as it was left by the test play."),
+                      QStringLiteral("Editor"), ui::Icon::kExclamation);
     }
   }
   Päivitä_tiedot();

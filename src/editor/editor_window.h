@@ -89,7 +89,6 @@ class EditorWindow : public QWidget {
   std::array<QPushButton*, 8> Comm_{};
   int pressedCell_ = -1;        // the view square a left button went down on
   bool forwardingKey_ = false;  // a key is being handed on to the control it was meant for
-  bool readBackFailureShown_ = false;
 };
 
 }  // namespace quobbles
