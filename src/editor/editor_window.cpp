@@ -22,6 +22,7 @@
 #include "ui/forms.h"
 #include "ui/keys.h"
 #include "ui/picture_store.h"
+#include "ui/window_setup.h"
 #include "world/gods_tools_window.h"
 
 namespace quobbles {
@@ -69,9 +70,6 @@ const QString kUncorrectValue = QStringLiteral("Uncorrect value!");
 const QString kErrorTitle = QStringLiteral("Error:");
 const QString kLoadTitle = QStringLiteral("Load Level");
 
-QString fromGameText(const std::string& text) {
-  return QString::fromStdString(utf8FromGameText(text));
-}
 QString fromUtf8(const std::string& text) {
   return QString::fromStdString(text);
 }
@@ -398,10 +396,10 @@ void EditorWindow::Päivitä_tiedot() {
   {
     // Showing the record must not change it (a box may hold fewer characters than a name).
     const QSignalBlocker nameBlock(Text1_[0]), codeBlock(Text1_[1]);
-    Text1_[0]->setText(fromGameText(g.level.LevelName));
+    Text1_[0]->setText(ui::fromGameText(g.level.LevelName));
     Text1_[1]->setText(QString::number(g.level.EditCode));
   }
-  setWindowTitle(QStringLiteral("Quobble - Level editor: '") + fromGameText(g.level.LevelName).toUpper() +
+  setWindowTitle(QStringLiteral("Quobble - Level editor: '") + ui::fromGameText(g.level.LevelName).toUpper() +
                  QStringLiteral("'"));
   kartan_piirto();
 }
@@ -756,7 +754,7 @@ bool EditorWindow::Seivaus() {
   GameState& g = sharedGame();
   editor::EditorState& e = editor::sharedEditor();
   const QString answer = ui::dialogs().input(QStringLiteral("Name:"), QStringLiteral("Save level"),
-                                             fromGameText(g.level.LevelName));
+                                             ui::fromGameText(g.level.LevelName));
   if (answer.isEmpty()) return false;  // Cancel, or no name: nothing is saved
   const Outcome<std::string> name = editor::levelNameFromTyped(answer.toStdString());
   std::string failure = name ? editor::saveLevelAs(g, e, *name.value) : name.reason;
@@ -777,7 +775,7 @@ void EditorWindow::Loudaus() {
   GameState& g = sharedGame();
   editor::EditorState& e = editor::sharedEditor();
   const QString answer = ui::dialogs().input(QStringLiteral("Name:"), QStringLiteral("Load level"),
-                                             fromGameText(g.level.LevelName));
+                                             ui::fromGameText(g.level.LevelName));
   if (answer.isEmpty()) return;  // Cancel: the editor keeps its level
   const Outcome<std::string> name = editor::levelNameFromTyped(answer.toStdString());
   if (!name) {

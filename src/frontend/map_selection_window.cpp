@@ -11,7 +11,6 @@
 #include "board/board_window.h"
 #include "frontend/caption_label_widget.h"
 #include "frontend/main_menu_window.h"
-#include "state/text_codec.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
 #include "ui/keys.h"
@@ -117,11 +116,11 @@ void MapSelectionWindow::Form_Load() {
   const QFontMetricsF metrics(Lista_[0]->font());
   qreal longest = metrics.horizontalAdvance(QStringLiteral("---"));
   for (const std::string& title : model_.campaign.titles)
-    longest = std::max(longest, metrics.horizontalAdvance(QString::fromStdString(utf8FromGameText(title))));
+    longest = std::max(longest, metrics.horizontalAdvance(ui::fromGameText(title)));
   const int rowsEnd = ui::px(kScrollLeft - kRowGap);
   listLeft_ =
       std::clamp(rowsEnd - static_cast<int>(std::ceil(longest)), ui::px(kListMargin), ui::px(kRowLeft));
-  lblPelaaja_->setText(QString::fromStdString(utf8FromGameText(g.profile.PlayerName)));
+  lblPelaaja_->setText(ui::fromGameText(g.profile.PlayerName));
   placeCaption(lblPelaaja_, 0, 360, 4935, 495);
   render();
 }
@@ -135,7 +134,7 @@ void MapSelectionWindow::render() {
   for (int i = 0; i < kListRows; ++i) {
     const ListRow& design = model_.Lista[static_cast<std::size_t>(i)];
     CaptionLabel* row = Lista_[static_cast<std::size_t>(i)];
-    const QString title = QString::fromStdString(utf8FromGameText(design.caption));
+    const QString title = ui::fromGameText(design.caption);
     // A long title is cut to the room before the scroll bar; the whole title is its tool tip.
     const QString shown = row->fontMetrics().elidedText(title, Qt::ElideRight, room);
     row->setText(shown);
