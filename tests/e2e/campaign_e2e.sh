@@ -17,7 +17,7 @@ fail() {
   exit 1
 }
 
-for tool in Xvfb xdotool od timeout; do
+for tool in Xvfb xdotool xdpyinfo od timeout; do
   command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 [[ -x "$exe" ]] || fail "no executable at $exe"
@@ -52,16 +52,37 @@ fi
 solution=()
 for ((i = 0; i < ${#keys}; i++)); do solution+=("${keys:i:1}"); done
 
-# Xvfb picks a free display itself and reports its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb_pid=$!
-for _ in $(seq 100); do
-  [[ -s "$work/display" ]] && break
-  kill -0 "$xvfb_pid" 2>/dev/null || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-  sleep 0.1
+# Xvfb picks a free display itself and reports its number. Another server starting at the same
+# moment may take that display, so a server that reports a display but takes no connections on
+# it is stopped and another one started.
+start_xvfb() {
+  : >"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  xvfb_pid=$!
+  for _ in $(seq 100); do
+    [[ -s "$work/display" ]] && break
+    kill -0 "$xvfb_pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  [[ -s "$work/display" ]] || return 1
+  export DISPLAY=":$(head -n1 "$work/display")"
+  for _ in $(seq 50); do
+    kill -0 "$xvfb_pid" 2>/dev/null || return 1
+    xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+started=""
+for _ in 1 2 3; do
+  if start_xvfb; then
+    started=yes
+    break
+  fi
+  kill "$xvfb_pid" 2>/dev/null || true
+  wait "$xvfb_pid" 2>/dev/null || true
 done
-[[ -s "$work/display" ]] || fail "Xvfb reported no display"
-export DISPLAY=":$(head -n1 "$work/display")"
+[[ -n "$started" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 
 QT_QPA_PLATFORM=xcb "$work/quobbles" >"$work/game.log" 2>&1 &
 game_pid=$!
