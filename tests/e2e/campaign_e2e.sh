@@ -52,21 +52,16 @@ fi
 solution=()
 for ((i = 0; i < ${#keys}; i++)); do solution+=("${keys:i:1}"); done
 
-# Xvfb picks a free display itself and reports its number. Another server starting at the same
-# moment may take that display, so a server that reports a display but takes no connections on
-# it is stopped and another one started.
+# A display of its own, picked at random well above the usual ones; a server that does not start
+# or takes no connections is stopped and another number tried. -noreset: without it the server
+# resets when its last client leaves (the check below), and refuses connections meanwhile.
 start_xvfb() {
-  : >"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+  local n=$((100 + RANDOM % 800))
+  [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]] && return 1
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$work/xvfb.log" &
   xvfb_pid=$!
+  export DISPLAY=":$n"
   for _ in $(seq 100); do
-    [[ -s "$work/display" ]] && break
-    kill -0 "$xvfb_pid" 2>/dev/null || return 1
-    sleep 0.1
-  done
-  [[ -s "$work/display" ]] || return 1
-  export DISPLAY=":$(head -n1 "$work/display")"
-  for _ in $(seq 50); do
     kill -0 "$xvfb_pid" 2>/dev/null || return 1
     xdpyinfo >/dev/null 2>&1 && return 0
     sleep 0.1
@@ -74,13 +69,13 @@ start_xvfb() {
   return 1
 }
 started=""
-for _ in 1 2 3; do
+for _ in 1 2 3 4 5; do
   if start_xvfb; then
     started=yes
     break
   fi
-  kill "$xvfb_pid" 2>/dev/null || true
-  wait "$xvfb_pid" 2>/dev/null || true
+  [[ -n "$xvfb_pid" ]] && { kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; }
+  xvfb_pid=""
 done
 [[ -n "$started" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
 
