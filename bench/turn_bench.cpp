@@ -17,10 +17,14 @@ Level busyLevel() {
   for (int y = 0; y < kMapSize; ++y) {
     for (int x = 0; x < kMapSize; ++x) {
       uint8_t c = tile::Empty;
-      if (y % 3 == 1) c = (x % 4 == 0) ? tile::Hanger : (x % 4 == 2 ? tile::PurpleBlock : tile::Empty);
-      else if (y % 6 == 0 && x % 7 == 3) c = tile::Mine;
-      else if (y % 6 == 3 && x % 9 == 5) c = tile::BreakableWall;
-      else if (x == 25 && y % 5 == 2) c = tile::BrownBlock;
+      if (y % 3 == 1)
+        c = (x % 4 == 0) ? tile::Hanger : (x % 4 == 2 ? tile::PurpleBlock : tile::Empty);
+      else if (y % 6 == 0 && x % 7 == 3)
+        c = tile::Mine;
+      else if (y % 6 == 3 && x % 9 == 5)
+        c = tile::BreakableWall;
+      else if (x == 25 && y % 5 == 2)
+        c = tile::BrownBlock;
       level.code(x, y) = c;
     }
   }

@@ -15,7 +15,8 @@ namespace {
 using namespace quobbles;
 
 // The keys the board acts on, plus one it ignores.
-constexpr char kKeys[] = {'2', '4', '5', '6', '8', 'c', 'v', 'b', 'n', 'm', 'a', 'd', 'w', 'x', 's', ' ', 27, 'Z'};
+constexpr char kKeys[] = {'2', '4', '5', '6', '8', 'c', 'v', 'b', 'n',
+                          'm', 'a', 'd', 'w', 'x', 's', ' ', 27,  'Z'};
 
 void checkInvariants(const sim::Session& s) {
   const std::string broken = testing::brokenInvariant(s);

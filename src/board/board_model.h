@@ -38,15 +38,25 @@ constexpr uint8_t kImmortalitySpent = 95;
 }  // namespace turn_action
 
 // Specials counters mAna(0..4).
-enum Special : int { kInvisibilityCounter = 0, kMineCounter, kRemoveBlockCounter, kAttackCounter, kImmortalityCounter };
+enum Special : int {
+  kInvisibilityCounter = 0,
+  kMineCounter,
+  kRemoveBlockCounter,
+  kAttackCounter,
+  kImmortalityCounter
+};
 constexpr int kSpecialCount = 5;
 constexpr int32_t kCounterLimit = 2'000'000'000;  // counters stop growing here
 
 // A view picture: a tile code (0..255), or a hanger facing 11..14 shown as kHangerFacing + n.
 using PictureId = uint16_t;
 constexpr PictureId kHangerFacing = 256;
-constexpr PictureId hangerPicture(int facing) { return static_cast<PictureId>(kHangerFacing + facing); }
-constexpr bool isHangerPicture(PictureId p) { return p >= kHangerFacing; }
+constexpr PictureId hangerPicture(int facing) {
+  return static_cast<PictureId>(kHangerFacing + facing);
+}
+constexpr bool isHangerPicture(PictureId p) {
+  return p >= kHangerFacing;
+}
 
 constexpr int kViewSide = 9;
 constexpr int kViewCells = kViewSide * kViewSide;
@@ -89,14 +99,14 @@ struct BoardControls {
   int16_t figureLeft = kFigureHome;           // Pelaaja
   int16_t figureTop = kFigureHome;
   bool figureVisible = true;
-  uint8_t face = 0;                           // index into Naama(0..9)
-  bool messageVisible = false;                // Viesti
+  uint8_t face = 0;             // index into Naama(0..9)
+  bool messageVisible = false;  // Viesti
   std::string messageCaption = "Game over.";
-  bool escHintVisible = false;                // Label2 "(Press Esc.)"
-  bool allStarsVisible = false;               // AllStars and Label3 "All stars collected!"
-  Rgb hintColour = colour::kBrightYellow;     // Label1 "(Press Spacebar to help)"
+  bool escHintVisible = false;                         // Label2 "(Press Esc.)"
+  bool allStarsVisible = false;                        // AllStars and Label3 "All stars collected!"
+  Rgb hintColour = colour::kBrightYellow;              // Label1 "(Press Spacebar to help)"
   std::array<WarningLine, 4> lines = designedLines();  // Line1(1..4) at index 0..3
-  std::array<PictureId, kViewCells> view{};   // Ruutu(0..80)
+  std::array<PictureId, kViewCells> view{};            // Ruutu(0..80)
 
   static std::array<WarningLine, 4> designedLines();
 };

@@ -10,8 +10,8 @@
 #include "frontend/help_window.h"
 #include "frontend/main_menu_window.h"
 #include "frontend/map_selection_window.h"
-#include "frontend/texture_help_window.h"
 #include "frontend/profile_store.h"
+#include "frontend/texture_help_window.h"
 #include "state/text_codec.h"
 #include "ui/dialogs.h"
 #include "ui/forms.h"
@@ -22,7 +22,9 @@
 
 namespace quobbles {
 
-BoardWindow* Form1() { return ui::formInstance<1, BoardWindow>(); }
+BoardWindow* Form1() {
+  return ui::formInstance<1, BoardWindow>();
+}
 
 namespace {
 
@@ -34,7 +36,8 @@ constexpr int kCounterSide = 375;
 // The counters stand above the board; their boxes stop where the board begins.
 constexpr int kCounterHeight = kBoardOrigin - kCounterTop;
 constexpr int kCounterLefts[kSpecialCount] = {480, 840, 1200, 1560, 1920};
-constexpr Rgb kCounterColours[kSpecialCount] = {{0, 0, 255}, {0, 192, 0}, {255, 0, 0}, {255, 128, 0}, {255, 0, 255}};
+constexpr Rgb kCounterColours[kSpecialCount] = {
+    {0, 0, 255}, {0, 192, 0}, {255, 0, 0}, {255, 128, 0}, {255, 0, 255}};
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& twipsRect, int points,
                   bool bold, Qt::Alignment align = Qt::AlignCenter) {
@@ -68,11 +71,13 @@ BoardWindow::BoardWindow() {
     auto* label = makeLabel(this, name.toLatin1().constData(), QStringLiteral("0"),
                             QRect(kCounterLefts[i], kCounterTop, kCounterSide, kCounterHeight), 10, true);
     const QColor c = ui::qcolor(kCounterColours[i]);
-    label->setStyleSheet(QStringLiteral("QLabel { color: %1; background: #1a1a1a; border: 1px solid %1; border-radius: 4px; }")
-                             .arg(c.name()));
+    label->setStyleSheet(
+        QStringLiteral("QLabel { color: %1; background: #1a1a1a; border: 1px solid %1; border-radius: 4px; }")
+            .arg(c.name()));
     mAna_[static_cast<std::size_t>(i)] = label;
   }
-  Label3_ = makeLabel(this, "Label3", QStringLiteral("All stars collected!"), QRect(2400, 150, 2760, 330), 10, true);
+  Label3_ = makeLabel(this, "Label3", QStringLiteral("All stars collected!"), QRect(2400, 150, 2760, 330), 10,
+                      true);
   setTextColour(Label3_, QColor(255, 255, 0));
   AllStars_ = new QLabel(this);
   AllStars_->setObjectName("AllStars");
@@ -81,7 +86,8 @@ BoardWindow::BoardWindow() {
   Viesti_ = makeLabel(this, "Viesti", QStringLiteral("Game over."), QRect(480, 5980, 5400, 480), 16, true);
   Label2_ = makeLabel(this, "Label2", QStringLiteral("(Press Esc.)"), QRect(480, 6460, 5400, 330), 10, false);
   setTextColour(Label2_, QColor(220, 220, 220));
-  Label1_ = makeLabel(this, "Label1", QStringLiteral("(Press Spacebar to help)"), QRect(480, 6960, 5400, 330), 10, false);
+  Label1_ = makeLabel(this, "Label1", QStringLiteral("(Press Spacebar to help)"), QRect(480, 6960, 5400, 330),
+                      10, false);
 
   Form_Load();
 }
@@ -98,7 +104,8 @@ void BoardWindow::kartan_piirto() {
 
 void BoardWindow::render() {
   const BoardControls& c = sharedBoard().controls;
-  for (int i = 0; i < kSpecialCount; ++i) mAna_[static_cast<std::size_t>(i)]->setText(QString::number(c.mAna[static_cast<std::size_t>(i)]));
+  for (int i = 0; i < kSpecialCount; ++i)
+    mAna_[static_cast<std::size_t>(i)]->setText(QString::number(c.mAna[static_cast<std::size_t>(i)]));
   Viesti_->setText(QString::fromStdString(c.messageCaption));
   setTextColour(Viesti_, c.messageCaption == "Well done." ? QColor(120, 255, 120) : QColor(255, 80, 80));
   Viesti_->setVisible(c.messageVisible);
@@ -127,7 +134,8 @@ void BoardWindow::paintEvent(QPaintEvent*) {
   for (int i = 0; i < 4; ++i) {
     const WarningLine& line = c.lines[static_cast<std::size_t>(i)];
     painter.setPen(QPen(ui::qcolor(line.colour), 3, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(ui::twipsPoint(line.x1, line.y1) + outwards[i], ui::twipsPoint(line.x2, line.y2) + outwards[i]);
+    painter.drawLine(ui::twipsPoint(line.x1, line.y1) + outwards[i],
+                     ui::twipsPoint(line.x2, line.y2) + outwards[i]);
   }
 }
 
@@ -137,7 +145,9 @@ void BoardWindow::keyPressEvent(QKeyEvent* event) {
   Form_KeyPress(code);
 }
 
-void BoardWindow::Kauko_nappi(int16_t Kii) { Form_KeyPress(Kii); }
+void BoardWindow::Kauko_nappi(int16_t Kii) {
+  Form_KeyPress(Kii);
+}
 
 void BoardWindow::Form_KeyPress(int16_t KeyAscii) {
   board::Form_KeyPress(sharedGame(), sharedBoard(), KeyAscii);
@@ -183,8 +193,12 @@ void BoardWindow::leaveBoard() {
       ui::unloadForm(8);
       break;
     }
-    case board::LeaveTo::kMapSelection: ui::showForm(Form4()); break;
-    case board::LeaveTo::kMainMenu: ui::showForm(Form3()); break;
+    case board::LeaveTo::kMapSelection:
+      ui::showForm(Form4());
+      break;
+    case board::LeaveTo::kMainMenu:
+      ui::showForm(Form3());
+      break;
   }
   ui::unloadForm(5);
   ui::unloadForm(7);

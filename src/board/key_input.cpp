@@ -9,7 +9,9 @@
 
 namespace quobbles::board {
 
-int32_t counter(const BoardModel& b, int index) { return b.controls.mAna[static_cast<std::size_t>(index)]; }
+int32_t counter(const BoardModel& b, int index) {
+  return b.controls.mAna[static_cast<std::size_t>(index)];
+}
 
 void addToCounter(BoardModel& b, int index, int32_t delta) {
   int32_t& c = b.controls.mAna[static_cast<std::size_t>(index)];
@@ -130,6 +132,8 @@ void Form_KeyPress(GameState& g, BoardModel& b, int16_t KeyAscii) {
   }
 }
 
-void Kauko_nappi(GameState& g, BoardModel& b, int16_t Kii) { Form_KeyPress(g, b, Kii); }
+void Kauko_nappi(GameState& g, BoardModel& b, int16_t Kii) {
+  Form_KeyPress(g, b, Kii);
+}
 
 }  // namespace quobbles::board

@@ -27,7 +27,8 @@ LeaveOutcome leaveBoard(GameState& g, editor::EditorState& e, const std::filesys
     editor::Clear_map(g, e, editor::ClearMode::kPlain);
     out.next = LeaveTo::kMapSelection;
   } else {
-    if (g.PlayState == 2 && g.level.LevelStatus == kUnpassed) out.writeBackFailure = markPassedInFile(g, levelFile);
+    if (g.PlayState == 2 && g.level.LevelStatus == kUnpassed)
+      out.writeBackFailure = markPassedInFile(g, levelFile);
     editor::Clear_map(g, e, editor::ClearMode::kPlain);
     out.next = LeaveTo::kMainMenu;
   }

@@ -10,11 +10,20 @@ void Pelaajan_liikutus(GameState& g, BoardModel& b) {
   const int16_t px = g.PlayerPos.x, py = g.PlayerPos.y;
   g.TargetPos = {px, py};
   switch (g.LastMoveKey) {
-    case key::kDown: g.TargetPos.y = static_cast<int16_t>(py + 1); break;
-    case key::kLeft: g.TargetPos.x = static_cast<int16_t>(px - 1); break;
-    case key::kRight: g.TargetPos.x = static_cast<int16_t>(px + 1); break;
-    case key::kUp: g.TargetPos.y = static_cast<int16_t>(py - 1); break;
-    default: break;  // a pass or no move: the target is the player's own square
+    case key::kDown:
+      g.TargetPos.y = static_cast<int16_t>(py + 1);
+      break;
+    case key::kLeft:
+      g.TargetPos.x = static_cast<int16_t>(px - 1);
+      break;
+    case key::kRight:
+      g.TargetPos.x = static_cast<int16_t>(px + 1);
+      break;
+    case key::kUp:
+      g.TargetPos.y = static_cast<int16_t>(py - 1);
+      break;
+    default:
+      break;  // a pass or no move: the target is the player's own square
   }
 
   if (b.vars.GravityOn == kTrue) {
@@ -54,9 +63,9 @@ void TukipintaTesti(GameState& g, BoardModel& b) {
   const int px = g.PlayerPos.x, py = g.PlayerPos.y;
   const int tx = g.TargetPos.x, ty = g.TargetPos.y;
   b.vars.Supported = kFalse;
-  if (py + 1 > g.MapMax.y) return supported();             // the bottom row holds him
-  if (g.code(px, py + 1) >= 19) return supported();        // ground below the player
-  if (ty + 1 > g.MapMax.y) return;                         // the target is on the bottom row
+  if (py + 1 > g.MapMax.y) return supported();       // the bottom row holds him
+  if (g.code(px, py + 1) >= 19) return supported();  // ground below the player
+  if (ty + 1 > g.MapMax.y) return;                   // the target is on the bottom row
   // Ground below the target lets a player in mid-air step sideways onto it. A target off
   // the side of the map has no square below it.
   if (tx >= 0 && tx <= g.MapMax.x && g.code(tx, ty + 1) >= 19) return supported();

@@ -67,7 +67,8 @@ Outcome<Level> readEditorLevel(const std::string& name) {
                                 "\" in the Levels folder.");
   Outcome<Level> level = ReadLevel(file);
   if (level && (level.value->LevelStatus < kUnpassed || level.value->LevelStatus > kPassed))
-    return Outcome<Level>::fail("The level file holds the status " + std::to_string(level.value->LevelStatus) +
+    return Outcome<Level>::fail("The level file holds the status " +
+                                std::to_string(level.value->LevelStatus) +
                                 ", but a level is 0 (never passed), 1 (campaign map) or 2 (passed).");
   return level;
 }

@@ -373,7 +373,8 @@ void EditorWindow::Form_Load() {
     } else {
       // Keep what is in memory and make sure it is offered for saving again.
       editor::sharedEditor().LevelChanged = kTrue;
-      ui::showMessage(QStringLiteral("The level could not be read back from its file:\n") + fromUtf8(saved.reason) +
+      ui::showMessage(QStringLiteral("The level could not be read back from its file:\n") +
+                          fromUtf8(saved.reason) +
                           QStringLiteral("\nThe editor shows the level as it was left by the test play."),
                       QStringLiteral("Editor"), ui::Icon::kExclamation);
     }

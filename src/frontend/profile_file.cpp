@@ -8,7 +8,8 @@ Bytes encodeProfile(const Profile& profile) {
   const std::size_t nameLength = std::min<std::size_t>(profile.PlayerName.size(), 0xFFFF);
   out.reserve(kProfileFixedBytes + nameLength);
   putU16(out, static_cast<uint16_t>(nameLength));
-  out.insert(out.end(), profile.PlayerName.begin(), profile.PlayerName.begin() + static_cast<long>(nameLength));
+  out.insert(out.end(), profile.PlayerName.begin(),
+             profile.PlayerName.begin() + static_cast<long>(nameLength));
   for (int16_t flag : profile.LevelPassed) putU16(out, static_cast<uint16_t>(flag));
   for (int16_t flag : profile.LevelStars) putU16(out, static_cast<uint16_t>(flag));
   return out;

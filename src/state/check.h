@@ -5,11 +5,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#define QUOBBLES_CHECK(cond)                                                                  \
-  do {                                                                                        \
-    if (!(cond)) {                                                                            \
-      std::fprintf(stderr, "quobbles: internal check failed: %s (%s:%d)\n", #cond, __FILE__, \
-                   __LINE__);                                                                 \
-      std::abort();                                                                           \
-    }                                                                                         \
+#define QUOBBLES_CHECK(cond)                                                                            \
+  do {                                                                                                  \
+    if (!(cond)) {                                                                                      \
+      std::fprintf(stderr, "quobbles: internal check failed: %s (%s:%d)\n", #cond, __FILE__, __LINE__); \
+      std::abort();                                                                                     \
+    }                                                                                                   \
   } while (0)

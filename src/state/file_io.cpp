@@ -33,7 +33,9 @@ Outcome<Bytes> readFileStart(const fs::path& path, std::size_t maxBytes) {
 
 namespace {
 
-std::string describeErrno(const char* what) { return std::string(what) + ": " + std::strerror(errno); }
+std::string describeErrno(const char* what) {
+  return std::string(what) + ": " + std::strerror(errno);
+}
 
 bool writeAll(int fd, const Bytes& bytes) {
   std::size_t done = 0;

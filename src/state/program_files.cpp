@@ -43,10 +43,16 @@ fs::path findCaseInsensitive(const fs::path& base, const std::vector<std::string
   return at;
 }
 
-fs::path programFolder() { return folderOfProgram(); }
+fs::path programFolder() {
+  return folderOfProgram();
+}
 
-void setProgramFolder(const fs::path& folder) { folderOfProgram() = folder; }
+void setProgramFolder(const fs::path& folder) {
+  folderOfProgram() = folder;
+}
 
-fs::path programFile(const std::vector<std::string>& parts) { return findCaseInsensitive(programFolder(), parts); }
+fs::path programFile(const std::vector<std::string>& parts) {
+  return findCaseInsensitive(programFolder(), parts);
+}
 
 }  // namespace quobbles

@@ -10,7 +10,8 @@ namespace quobbles {
 
 // base / parts..., where each part (a UTF-8 file name) matches an existing entry whatever its
 // letter case; a part with no match keeps its own spelling (a file still to be created).
-std::filesystem::path findCaseInsensitive(const std::filesystem::path& base, const std::vector<std::string>& parts);
+std::filesystem::path findCaseInsensitive(const std::filesystem::path& base,
+                                          const std::vector<std::string>& parts);
 
 // The folder that holds the program: set once at start-up to the executable's folder (tests
 // set a folder of their own).

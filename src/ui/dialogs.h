@@ -28,7 +28,8 @@ Dialogs& dialogs();
 void setDialogs(Dialogs* replacement);
 
 // Shorthand for the common OK box.
-inline void showMessage(const QString& text, const QString& title, Icon icon = Icon::kNone, bool systemModal = false) {
+inline void showMessage(const QString& text, const QString& title, Icon icon = Icon::kNone,
+                        bool systemModal = false) {
   dialogs().message(text, title, Buttons::kOk, icon, systemModal);
 }
 

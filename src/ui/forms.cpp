@@ -17,7 +17,9 @@ QWidget* loadedForm(int n) {
   return (w && !w->property(kUnloadedProperty).toBool()) ? w : nullptr;
 }
 
-void rememberForm(int n, QWidget* form) { registry.at(static_cast<std::size_t>(n)) = form; }
+void rememberForm(int n, QWidget* form) {
+  registry.at(static_cast<std::size_t>(n)) = form;
+}
 
 void showForm(QWidget* form) {
   form->show();
@@ -32,7 +34,9 @@ void Unload(QWidget* form) {
   form->deleteLater();
 }
 
-void unloadForm(int n) { Unload(loadedForm(n)); }
+void unloadForm(int n) {
+  Unload(loadedForm(n));
+}
 
 void unloadAll() {
   for (int n = 1; n < static_cast<int>(registry.size()); ++n) unloadForm(n);

@@ -30,7 +30,8 @@ QString ScriptedDialogs::input(const QString& prompt, const QString& title, cons
 }
 
 QString ScriptedDialogs::openFile(const QString& filter, const QString& initialFolder) {
-  asked.push_back({AskedDialog::Kind::kOpenFile, filter, initialFolder, Buttons::kOk, Icon::kNone, false, {}});
+  asked.push_back(
+      {AskedDialog::Kind::kOpenFile, filter, initialFolder, Buttons::kOk, Icon::kNone, false, {}});
   if (files.empty()) {
     ++unanswered;
     return {};

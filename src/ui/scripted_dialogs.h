@@ -23,13 +23,14 @@ struct AskedDialog {
 
 class ScriptedDialogs : public Dialogs {
  public:
-  std::deque<Answer> answers;     // for message boxes with more than an OK button
-  std::deque<QString> inputs;     // for input boxes
-  std::deque<QString> files;      // for the file dialog
+  std::deque<Answer> answers;  // for message boxes with more than an OK button
+  std::deque<QString> inputs;  // for input boxes
+  std::deque<QString> files;   // for the file dialog
   std::vector<AskedDialog> asked;
   int unanswered = 0;
 
-  Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon, bool systemModal) override;
+  Answer message(const QString& text, const QString& title, Buttons buttons, Icon icon,
+                 bool systemModal) override;
   QString input(const QString& prompt, const QString& title, const QString& defaultText) override;
   QString openFile(const QString& filter, const QString& initialFolder) override;
 

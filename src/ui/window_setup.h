@@ -15,9 +15,13 @@ namespace quobbles::ui {
 void setUpWindow(QWidget* window, const QString& caption, int widthTwips, int heightTwips,
                  const QColor& background);
 
-inline QColor qcolor(const Rgb& c) { return QColor(c.r, c.g, c.b); }
+inline QColor qcolor(const Rgb& c) {
+  return QColor(c.r, c.g, c.b);
+}
 
 // A name or title as the game stores it (Windows-1252), for showing.
-inline QString fromGameText(const std::string& text) { return QString::fromStdString(utf8FromGameText(text)); }
+inline QString fromGameText(const std::string& text) {
+  return QString::fromStdString(utf8FromGameText(text));
+}
 
 }  // namespace quobbles::ui

@@ -14,8 +14,8 @@ struct Scan {
   int dx, dy;                    // step away from the player
   std::array<uint8_t, 3> brown;  // kinds that this scan starts
   std::array<uint8_t, 3> purple;
-  uint8_t direction;             // written into the state grid: towards the player
-  int line;                      // Line1(n) at index n - 1
+  uint8_t direction;  // written into the state grid: towards the player
+  int line;           // Line1(n) at index n - 1
 };
 
 // In this order: right, left, up, down.

@@ -15,14 +15,22 @@ WordPos hangerTurn(GameState& g, int x, int y) {
   uint8_t& heading = g.state(x, y);
   const uint8_t first = heading;
   for (;;) {
-    heading = static_cast<uint8_t>(heading % 4 + 1);  // 1 -> 2 -> 3 -> 4 -> 1
+    heading = static_cast<uint8_t>(heading % 4 + 1);                                  // 1 -> 2 -> 3 -> 4 -> 1
     if (heading == first) return {static_cast<int16_t>(x), static_cast<int16_t>(y)};  // closed in
     int tx = x, ty = y;
     switch (heading) {
-      case kMoveLeft: --tx; break;
-      case kMoveDown: ++ty; break;
-      case kMoveRight: ++tx; break;
-      default: --ty; break;
+      case kMoveLeft:
+        --tx;
+        break;
+      case kMoveDown:
+        ++ty;
+        break;
+      case kMoveRight:
+        ++tx;
+        break;
+      default:
+        --ty;
+        break;
     }
     if (!g.insideMap(tx, ty) || g.state(tx, ty) == kVacated || g.code(tx, ty) >= 20) continue;
     const uint8_t c = g.code(tx, ty);

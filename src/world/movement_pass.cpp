@@ -10,11 +10,20 @@ namespace {
 
 WordPos stepFrom(int x, int y, uint8_t direction) {
   switch (direction) {
-    case kMoveLeft: --x; break;
-    case kMoveDown: ++y; break;
-    case kMoveRight: ++x; break;
-    case kMoveUp: --y; break;
-    default: break;
+    case kMoveLeft:
+      --x;
+      break;
+    case kMoveDown:
+      ++y;
+      break;
+    case kMoveRight:
+      ++x;
+      break;
+    case kMoveUp:
+      --y;
+      break;
+    default:
+      break;
   }
   return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
 }

@@ -11,11 +11,11 @@ namespace quobbles::world {
 // Directions held in the state grid: 1 left, 2 down, 3 right, 4 up.
 constexpr uint8_t kMoveLeft = 1, kMoveDown = 2, kMoveRight = 3, kMoveUp = 4;
 // State-grid marks of the movement pass.
-constexpr uint8_t kVacated = 10;        // a mover left this square in the current pass
-constexpr uint8_t kMovedMark = 10;      // added to a direction once the mover has moved
-constexpr uint8_t kExplosionDue = 5;    // cleared in this turn's pass
-constexpr uint8_t kMineExplosion = 15;  // made by a mine during the pass
-constexpr uint8_t kBlastExplosion = 25; // made by a blast before the pass
+constexpr uint8_t kVacated = 10;         // a mover left this square in the current pass
+constexpr uint8_t kMovedMark = 10;       // added to a direction once the mover has moved
+constexpr uint8_t kExplosionDue = 5;     // cleared in this turn's pass
+constexpr uint8_t kMineExplosion = 15;   // made by a mine during the pass
+constexpr uint8_t kBlastExplosion = 25;  // made by a blast before the pass
 
 void Palikat_liikkeeseen(GameState& g, BoardModel& b);
 void Viholliset_liikkeeseen(GameState& g);

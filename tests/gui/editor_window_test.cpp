@@ -3,12 +3,13 @@
 // through their dialogs; the ask-to-save question of each command; saving and loading with their
 // refusals, and the mended faults: refused names, Cancel, failed writes, missing files.
 // (The test play and the return from it are in the God's Tools tests.)
+#include "editor/editor_window.h"
+
 #include <QMouseEvent>
 #include <QtTest>
 #include <filesystem>
 #include <optional>
 
-#include "editor/editor_window.h"
 #include "editor/level_file.h"
 #include "gui/support/program_folder_fixture.h"
 #include "state/tiles.h"

@@ -11,14 +11,30 @@ namespace {
 
 std::map<char, uint8_t> legendWith(const std::map<char, uint8_t>& extra) {
   std::map<char, uint8_t> legend = {
-      {'.', tile::Empty},       {'#', tile::PermanentWall}, {'w', tile::BreakableWall},
-      {'s', tile::ShadowWall},  {'E', tile::Exit},          {'*', tile::Star},
-      {'+', tile::Button},      {'D', tile::Door},          {'M', tile::Mine},
-      {'P', tile::PlayersDoor}, {'<', tile::GravityLeft},   {'>', tile::GravityRight},
-      {'T', tile::Teleport},    {'X', tile::Explosion},     {'@', tile::StartSquare},
-      {'i', tile::Invisibility}, {'m', tile::MineStuff},    {'r', tile::RemoveBlock},
-      {'a', tile::FourDirectionShoot}, {'I', tile::Immortality}, {'C', tile::Candle},
-      {'x', tile::SpikeBall},   {'H', tile::Hanger},        {'O', tile::BrownBlock},
+      {'.', tile::Empty},
+      {'#', tile::PermanentWall},
+      {'w', tile::BreakableWall},
+      {'s', tile::ShadowWall},
+      {'E', tile::Exit},
+      {'*', tile::Star},
+      {'+', tile::Button},
+      {'D', tile::Door},
+      {'M', tile::Mine},
+      {'P', tile::PlayersDoor},
+      {'<', tile::GravityLeft},
+      {'>', tile::GravityRight},
+      {'T', tile::Teleport},
+      {'X', tile::Explosion},
+      {'@', tile::StartSquare},
+      {'i', tile::Invisibility},
+      {'m', tile::MineStuff},
+      {'r', tile::RemoveBlock},
+      {'a', tile::FourDirectionShoot},
+      {'I', tile::Immortality},
+      {'C', tile::Candle},
+      {'x', tile::SpikeBall},
+      {'H', tile::Hanger},
+      {'O', tile::BrownBlock},
       {'U', tile::PurpleBlock},
   };
   for (const auto& [ch, code] : extra) legend[ch] = code;
@@ -27,7 +43,8 @@ std::map<char, uint8_t> legendWith(const std::map<char, uint8_t>& extra) {
 
 }  // namespace
 
-Level levelFromPicture(const std::vector<std::string>& rows, char fill, const std::map<char, uint8_t>& extra) {
+Level levelFromPicture(const std::vector<std::string>& rows, char fill,
+                       const std::map<char, uint8_t>& extra) {
   const auto legend = legendWith(extra);
   auto codeOf = [&legend](char ch) {
     const auto it = legend.find(ch);
@@ -45,7 +62,8 @@ Level levelFromPicture(const std::vector<std::string>& rows, char fill, const st
   return level;
 }
 
-std::vector<std::string> pictureOf(const Level& level, int width, int height, const std::map<char, uint8_t>& extra) {
+std::vector<std::string> pictureOf(const Level& level, int width, int height,
+                                   const std::map<char, uint8_t>& extra) {
   const auto legend = legendWith(extra);
   std::vector<std::string> rows;
   for (int y = 0; y < height; ++y) {

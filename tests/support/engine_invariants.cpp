@@ -8,7 +8,9 @@ namespace quobbles::testing {
 namespace {
 
 // The values the movement pass, the blasts and the hangers ever leave in the state grid.
-bool knownStateByte(uint8_t s) { return s <= 5 || (s >= 10 && s <= 15) || s == 25; }
+bool knownStateByte(uint8_t s) {
+  return s <= 5 || (s >= 10 && s <= 15) || s == 25;
+}
 
 }  // namespace
 
@@ -23,14 +25,16 @@ std::string brokenInvariant(const sim::Session& s) {
     const uint8_t code = g.level.MapGrid[static_cast<std::size_t>(i)];
     if (!isValidTileCode(code)) return "square " + std::to_string(i) + " holds code " + std::to_string(code);
     const uint8_t state = g.StateGrid[static_cast<std::size_t>(i)];
-    if (!knownStateByte(state)) return "square " + std::to_string(i) + " has state byte " + std::to_string(state);
+    if (!knownStateByte(state))
+      return "square " + std::to_string(i) + " has state byte " + std::to_string(state);
     stars += code == tile::Star;
   }
   if (b.vars.StarsLeft < stars) return "stars left is below the stars on the map";
   for (int32_t c : b.controls.mAna)
     if (c < 0 || c > kCounterLimit) return "a specials counter left its range";
   const auto overBoard = [](int16_t v) { return v >= kBoardOrigin && v <= kBoardEnd - kSquareTwips; };
-  if (!overBoard(b.controls.figureLeft) || !overBoard(b.controls.figureTop)) return "the figure left the board";
+  if (!overBoard(b.controls.figureLeft) || !overBoard(b.controls.figureTop))
+    return "the figure left the board";
   if (b.controls.face > 9) return "no such face";
   return {};
 }

@@ -66,8 +66,9 @@ std::string dump(const Session& s) {
   out << "lights";
   for (const WarningLine& l : c.lines) out << ' ' << rgb(l.colour);
   out << '\n';
-  out << "light_spans " << c.lines[0].y1 << ' ' << c.lines[0].y2 << ' ' << c.lines[1].x1 << ' ' << c.lines[1].x2
-      << ' ' << c.lines[2].y1 << ' ' << c.lines[2].y2 << ' ' << c.lines[3].x1 << ' ' << c.lines[3].x2 << '\n';
+  out << "light_spans " << c.lines[0].y1 << ' ' << c.lines[0].y2 << ' ' << c.lines[1].x1 << ' '
+      << c.lines[1].x2 << ' ' << c.lines[2].y1 << ' ' << c.lines[2].y2 << ' ' << c.lines[3].x1 << ' '
+      << c.lines[3].x2 << '\n';
   out << "view\n";
   for (int r = 0; r < kViewSide; ++r) {
     for (int col = 0; col < kViewSide; ++col)

@@ -2,8 +2,8 @@
 #include "gui/support/program_folder_fixture.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QCoreApplication>
+#include <QDir>
 #include <QtTest>
 #include <fstream>
 #include <stdexcept>
@@ -60,17 +60,21 @@ ProgramFolderFixture::~ProgramFolderFixture() {
   settleEvents();
 }
 
-fs::path ProgramFolderFixture::root() const { return fs::path(dir_.path().toStdString()); }
+fs::path ProgramFolderFixture::root() const {
+  return fs::path(dir_.path().toStdString());
+}
 
 fs::path ProgramFolderFixture::writeLevel(const std::vector<std::string>& parts, const Level& level) const {
   fs::path path = root();
   for (const auto& p : parts) path /= p;
   fs::create_directories(path.parent_path());
-  if (const std::string failure = WriteLevel(path, level); !failure.empty()) throw std::runtime_error(failure);
+  if (const std::string failure = WriteLevel(path, level); !failure.empty())
+    throw std::runtime_error(failure);
   return path;
 }
 
-fs::path ProgramFolderFixture::writeBytes(const std::vector<std::string>& parts, const std::vector<uint8_t>& bytes) const {
+fs::path ProgramFolderFixture::writeBytes(const std::vector<std::string>& parts,
+                                          const std::vector<uint8_t>& bytes) const {
   fs::path path = root();
   for (const auto& p : parts) path /= p;
   fs::create_directories(path.parent_path());

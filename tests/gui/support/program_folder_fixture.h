@@ -27,7 +27,8 @@ class ProgramFolderFixture {
   // Writes a level file below the program folder, e.g. writeLevel({"Levels", "abc.lev"}, level).
   std::filesystem::path writeLevel(const std::vector<std::string>& parts, const Level& level) const;
   // Writes raw bytes below the program folder.
-  std::filesystem::path writeBytes(const std::vector<std::string>& parts, const std::vector<uint8_t>& bytes) const;
+  std::filesystem::path writeBytes(const std::vector<std::string>& parts,
+                                   const std::vector<uint8_t>& bytes) const;
   std::vector<uint8_t> readBytes(const std::vector<std::string>& parts) const;
 
  private:
