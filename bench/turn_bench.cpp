@@ -3,7 +3,8 @@
 #include <benchmark/benchmark.h>
 
 #include "board/board_engine.h"
-#include "sim/session.h"
+#include "board/session.h"
+#include "sim/dump.h"
 #include "state/tiles.h"
 
 namespace {
@@ -33,13 +34,13 @@ Level busyLevel() {
 }
 
 void OneTurnOnABusyMap(benchmark::State& state) {
-  const sim::Session start = sim::startSession(busyLevel(), {0, 0, 0, 0, 99});
-  sim::Session s = start;
+  const Session start = startTestPlay(busyLevel(), {0, 0, 0, 0, 99});
+  Session s = start;
   // Give every purple block a heading, as if they had all seen the player.
   for (int y = 0; y < kMapSize; ++y)
     for (int x = 0; x < kMapSize; ++x)
       if (s.game.code(x, y) == tile::PurpleBlock) s.game.state(x, y) = static_cast<uint8_t>(1 + (x + y) % 4);
-  const sim::Session moving = s;
+  const Session moving = s;
   int turns = 0;
   for (auto _ : state) {
     if (++turns == 40) {  // keep the map busy: start again before the movers have settled
@@ -59,8 +60,8 @@ BENCHMARK(OneTurnOnABusyMap);
 void KeyStringReplay(benchmark::State& state) {
   const Level level = busyLevel();
   for (auto _ : state) {
-    sim::Session s = sim::startSession(level, {0, 0, 0, 0, 1000});
-    for (char k : std::string("m6m6m2m2m5m4m8m5m6m2")) sim::pressKey(s, k);
+    Session s = startTestPlay(level, {0, 0, 0, 0, 1000});
+    replay(s, "m6m6m2m2m5m4m8m5m6m2");
     benchmark::DoNotOptimize(s.game.PlayState);
   }
 }

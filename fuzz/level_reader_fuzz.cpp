@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "editor/level_file.h"
+#include "state/level_file.h"
 #include "state/tiles.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {

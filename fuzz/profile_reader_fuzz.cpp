@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "frontend/profile_file.h"
+#include "state/profile_file.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   using namespace quobbles;

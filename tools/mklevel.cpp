@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "editor/level_file.h"
 #include "sim/level_text.h"
+#include "state/level_file.h"
 
 namespace {
 

@@ -3,14 +3,16 @@
 // It never writes a file.
 #include <charconv>
 #include <cstdio>
+#include <iomanip>
 #include <iostream>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "editor/level_file.h"
-#include "sim/session.h"
-#include "sim/solver.h"
+#include "board/session.h"
+#include "sim/dump.h"
+#include "solver/solver.h"
+#include "state/level_file.h"
 
 namespace {
 
@@ -45,12 +47,33 @@ bool parseCounters(std::string_view text, std::array<int32_t, kSpecialCount>& co
   return true;
 }
 
+// Searches and prints the verdict; the exit status is 0 when solved, 1 otherwise.
+int runSolver(const Level& level, bool allStars, int64_t maxStates) {
+  using solver::SolveResult;
+  const SolveResult r = solver::solve(level, allStars, maxStates);
+  switch (r.verdict) {
+    case SolveResult::Verdict::kSolved:
+      std::cout << "solution " << r.keys << "\nturns " << r.turns << "\nstates " << r.states << '\n';
+      break;
+    case SolveResult::Verdict::kUnsolvable:
+      std::cout << "unsolvable\nstates " << r.states << '\n';
+      break;
+    case SolveResult::Verdict::kGaveUp:
+      std::cout << "gave up\nstates " << r.states << '\n';
+      break;
+  }
+  const double rate = r.seconds > 0 ? static_cast<double>(r.states) / r.seconds : 0.0;
+  std::cerr << "searched " << r.states << " states in " << std::fixed << std::setprecision(2) << r.seconds
+            << " s (" << std::setprecision(0) << rate << " states/s)\n";
+  return r.verdict == SolveResult::Verdict::kSolved ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   std::array<int32_t, kSpecialCount> counters{};
   bool each = false, solve = false, stars = false;
-  int64_t maxStates = sim::kDefaultMaxStates;
+  int64_t maxStates = solver::kDefaultMaxStates;
   std::vector<std::string> positional;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -89,17 +112,17 @@ int main(int argc, char** argv) {
   Outcome<Level> level = ReadLevel(positional[0]);
   if (!level) return refuse("cannot read " + positional[0] + ": " + level.reason);
 
-  if (solve) return sim::runSolver(*level.value, stars, maxStates, std::cout, std::cerr);
+  if (solve) return runSolver(*level.value, stars, maxStates);
 
   const std::string& keys = positional[1];
   for (char k : keys)
     if (static_cast<unsigned char>(k) < 32 || static_cast<unsigned char>(k) > 126)
       return refuse("KEYS may hold only characters 32..126");
 
-  sim::Session session = sim::startSession(*level.value, counters);
+  Session session = startTestPlay(*level.value, counters);
   if (each) std::cout << "step 0\n" << sim::dump(session);
   for (std::size_t i = 0; i < keys.size(); ++i) {
-    sim::pressKey(session, keys[i]);
+    replay(session, keys.substr(i, 1));
     if (each) std::cout << "step " << i + 1 << '\n' << sim::dump(session);
   }
   if (!each) std::cout << sim::dump(session);

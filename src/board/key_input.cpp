@@ -1,31 +1,16 @@
 // The board's keys: move and pass keys play a turn, letter keys arm or fire specials and move
-// the view, Space asks for help and Esc asks to leave. Keys forwarded from the help and
-// God's Tools windows arrive through Kauko_nappi.
-#include <algorithm>
-
+// the view, Space asks for help and Esc asks to leave.
 #include "board/board_engine.h"
+#include "play/board_view.h"
 #include "state/tiles.h"
 #include "world/world_rules.h"
 
 namespace quobbles::board {
 
-int32_t counter(const BoardModel& b, int index) {
-  return b.controls.mAna[static_cast<std::size_t>(index)];
-}
-
-void addToCounter(BoardModel& b, int index, int32_t delta) {
-  int32_t& c = b.controls.mAna[static_cast<std::size_t>(index)];
-  const int64_t next = static_cast<int64_t>(c) + delta;
-  c = static_cast<int32_t>(std::clamp<int64_t>(next, 0, kCounterLimit));
-}
-
-BoardEffects takeEffects(BoardModel& b) {
-  BoardEffects e = b.effects;
-  b.effects = BoardEffects{};
-  return e;
-}
-
 namespace {
+
+using play::addToCounter;
+using play::counter;
 
 // Moves the view one square and the figure the opposite way, so it stays over the player.
 void shiftView(GameState& g, BoardModel& b, int dx, int dy) {
@@ -33,8 +18,8 @@ void shiftView(GameState& g, BoardModel& b, int dx, int dy) {
   b.vars.ViewShift.y = static_cast<uint8_t>(b.vars.ViewShift.y + dy);
   b.controls.figureLeft = static_cast<int16_t>(b.controls.figureLeft - dx * kSquareTwips);
   b.controls.figureTop = static_cast<int16_t>(b.controls.figureTop - dy * kSquareTwips);
-  kartan_piirto(g, b);
-  Varo_valojen_siirto(b);
+  play::kartan_piirto(g, b);
+  play::Varo_valojen_siirto(b);
 }
 
 }  // namespace
@@ -42,7 +27,7 @@ void shiftView(GameState& g, BoardModel& b, int dx, int dy) {
 void Form_KeyPress(GameState& g, BoardModel& b, int16_t KeyAscii) {
   auto& vars = b.vars;
   const bool specialChosen = vars.TurnAction != turn_action::kNone;
-  const bool viewLocked = vars.DarkView == kTrue;
+  const bool viewLocked = vars.DarkView;
   switch (KeyAscii) {
     case key::kDown:
     case key::kLeft:
@@ -86,7 +71,7 @@ void Form_KeyPress(GameState& g, BoardModel& b, int16_t KeyAscii) {
       b.controls.face = 3;
       world::Ampuminen(g, b);
       Vuoron_suoritus(g, b);
-      kartan_piirto(g, b);
+      play::kartan_piirto(g, b);
       break;
 
     case key::kImmortality:
@@ -113,8 +98,8 @@ void Form_KeyPress(GameState& g, BoardModel& b, int16_t KeyAscii) {
       vars.ViewShift = {4, 4};
       b.controls.figureLeft = kFigureHome;
       b.controls.figureTop = kFigureHome;
-      kartan_piirto(g, b);
-      Varo_valojen_siirto(b);
+      play::kartan_piirto(g, b);
+      play::Varo_valojen_siirto(b);
       break;
 
     case key::kHelp:
@@ -130,10 +115,6 @@ void Form_KeyPress(GameState& g, BoardModel& b, int16_t KeyAscii) {
     default:
       break;  // every other key, upper-case letters included, does nothing
   }
-}
-
-void Kauko_nappi(GameState& g, BoardModel& b, int16_t Kii) {
-  Form_KeyPress(g, b, Kii);
 }
 
 }  // namespace quobbles::board

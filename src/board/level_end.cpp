@@ -22,7 +22,7 @@ void Kenttä_läpi(GameState& g, BoardModel& b) {
   g.PlayState = 2;
   // Progress belongs to campaign maps only: a test play from the editor or a level from
   // "Play other maps" never marks a campaign map as passed.
-  if (g.EditorTestPlay == kFalse && g.level.LevelStatus == kCampaignMap) {
+  if (!g.EditorTestPlay && g.level.LevelStatus == kCampaignMap) {
     if (b.controls.allStarsVisible) g.profile.LevelStars[g.MapNumber] = kTrue;
     g.profile.LevelPassed[g.MapNumber] = kTrue;
     b.effects.saveProfile = true;

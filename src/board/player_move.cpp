@@ -26,9 +26,9 @@ void Pelaajan_liikutus(GameState& g, BoardModel& b) {
       break;  // a pass or no move: the target is the player's own square
   }
 
-  if (b.vars.GravityOn == kTrue) {
+  if (b.vars.GravityOn) {
     TukipintaTesti(g, b);
-    if (b.vars.Supported == kFalse) {  // the player falls instead of doing what the key said
+    if (!b.vars.Supported) {  // the player falls instead of doing what the key said
       g.LastMoveKey = key::kDown;
       g.TargetPos = {px, static_cast<int16_t>(py + 1)};
     }
@@ -38,7 +38,7 @@ void Pelaajan_liikutus(GameState& g, BoardModel& b) {
     g.ScanPos = g.TargetPos;
     world::Reunan_tarkistus(g);  // a target off the map becomes the player's own square
     if (isRemovable(g.code(g.ScanPos.x, g.ScanPos.y))) {
-      addToCounter(b, kRemoveBlockCounter, -1);
+      play::addToCounter(b, kRemoveBlockCounter, -1);
       world::Pomautus(g, b);
       // The explosion goes on the square that was tested, which is always on the map.
       g.code(g.ScanPos.x, g.ScanPos.y) = tile::Explosion;
@@ -59,26 +59,26 @@ void Pelaajan_liikutus(GameState& g, BoardModel& b) {
 }
 
 void TukipintaTesti(GameState& g, BoardModel& b) {
-  auto supported = [&b] { b.vars.Supported = kTrue; };
+  auto supported = [&b] { b.vars.Supported = true; };
   const int px = g.PlayerPos.x, py = g.PlayerPos.y;
   const int tx = g.TargetPos.x, ty = g.TargetPos.y;
-  b.vars.Supported = kFalse;
-  if (py + 1 > g.MapMax.y) return supported();       // the bottom row holds him
-  if (g.code(px, py + 1) >= 19) return supported();  // ground below the player
-  if (ty + 1 > g.MapMax.y) return;                   // the target is on the bottom row
+  b.vars.Supported = false;
+  if (py + 1 > g.MapMax.y) return supported();          // the bottom row holds him
+  if (holdsUp(g.code(px, py + 1))) return supported();  // ground below the player
+  if (ty + 1 > g.MapMax.y) return;                      // the target is on the bottom row
   // Ground below the target lets a player in mid-air step sideways onto it. A target off
   // the side of the map has no square below it.
-  if (tx >= 0 && tx <= g.MapMax.x && g.code(tx, ty + 1) >= 19) return supported();
+  if (tx >= 0 && tx <= g.MapMax.x && holdsUp(g.code(tx, ty + 1))) return supported();
   if (g.code(px, py + 1) == tile::Explosion) return supported();
 }
 
 void GravTesti(GameState& g, BoardModel& b) {
   // Leaving a gravity square along its arrow switches gravity on, against it switches it off.
   const uint8_t left = g.code(g.PlayerPos.x, g.PlayerPos.y);
-  if (left == tile::GravityLeft && g.LastMoveKey == key::kRight) b.vars.GravityOn = kFalse;
-  if (left == tile::GravityLeft && g.LastMoveKey == key::kLeft) b.vars.GravityOn = kTrue;
-  if (left == tile::GravityRight && g.LastMoveKey == key::kLeft) b.vars.GravityOn = kFalse;
-  if (left == tile::GravityRight && g.LastMoveKey == key::kRight) b.vars.GravityOn = kTrue;
+  if (left == tile::GravityLeft && g.LastMoveKey == key::kRight) b.vars.GravityOn = false;
+  if (left == tile::GravityLeft && g.LastMoveKey == key::kLeft) b.vars.GravityOn = true;
+  if (left == tile::GravityRight && g.LastMoveKey == key::kLeft) b.vars.GravityOn = false;
+  if (left == tile::GravityRight && g.LastMoveKey == key::kRight) b.vars.GravityOn = true;
 }
 
 void Teleportitus(GameState& g) {

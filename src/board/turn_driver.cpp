@@ -1,6 +1,7 @@
 // One turn: the player's move, then the world answers in its fixed order, then the death
 // check, the immortality refund, the face and the redraw.
 #include "board/board_engine.h"
+#include "play/board_view.h"
 #include "state/tiles.h"
 #include "world/world_rules.h"
 
@@ -17,11 +18,11 @@ void Vuoron_suoritus(GameState& g, BoardModel& b) {
   // The only death check: whatever the actors left on the player's square is judged here.
   if (isDeadly(g.code(g.PlayerPos.x, g.PlayerPos.y))) Kuolla_Kups(g, b);
   // Immortality that was not needed is given back.
-  if (b.vars.TurnAction == turn_action::kImmortality) addToCounter(b, kImmortalityCounter, 1);
-  b.controls.face = b.vars.DarkView != kFalse ? 9 : 0;
+  if (b.vars.TurnAction == turn_action::kImmortality) play::addToCounter(b, kImmortalityCounter, 1);
+  b.controls.face = b.vars.DarkView ? 9 : 0;
   if (b.vars.TurnAction == turn_action::kImmortalitySpent) b.controls.face = 5;
   b.vars.TurnAction = turn_action::kNone;
-  kartan_piirto(g, b);
+  play::kartan_piirto(g, b);
 }
 
 }  // namespace quobbles::board

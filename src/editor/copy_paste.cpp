@@ -8,8 +8,8 @@ namespace quobbles::editor {
 namespace {
 
 // Asks and stores one answer; false when it is not a number 0..255.
-bool askInto(EditorState& e, CopyField field, const char* prompt, const AskText& ask) {
-  const auto value = readByteAnswer(ask(prompt));
+bool askInto(EditorState& e, CopyField field, const char* prompt, const char* title, Prompts& prompts) {
+  const auto value = readByteAnswer(prompts.input(prompt, title));
   if (!value) return false;
   e.CopyArea[field] = *value;
   return true;
@@ -29,14 +29,18 @@ bool onGrid(int v) {
 
 }  // namespace
 
-bool copyArea(EditorState& e, const AskText& ask) {
-  return askInto(e, CopyLeft, kLeftEdgePrompt, ask) && askInto(e, CopyTop, kTopPrompt, ask) &&
-         askInto(e, CopySpanX, kRightEdgePrompt, ask) && askInto(e, CopySpanY, kBottomPrompt, ask) &&
-         edgeToSpan(e, CopySpanX, CopyLeft) && edgeToSpan(e, CopySpanY, CopyTop);
+bool copyArea(EditorState& e, Prompts& prompts) {
+  const auto ask = [&](CopyField field, const char* prompt) {
+    return askInto(e, field, prompt, kCopyTitle, prompts);
+  };
+  return ask(CopyLeft, kLeftEdgePrompt) && ask(CopyTop, kTopPrompt) && ask(CopySpanX, kRightEdgePrompt) &&
+         ask(CopySpanY, kBottomPrompt) && edgeToSpan(e, CopySpanX, CopyLeft) &&
+         edgeToSpan(e, CopySpanY, CopyTop);
 }
 
-bool askPastePosition(EditorState& e, const AskText& ask) {
-  return askInto(e, PasteLeft, kLeftEdgePrompt, ask) && askInto(e, PasteTop, kTopPrompt, ask);
+bool askPastePosition(EditorState& e, Prompts& prompts) {
+  return askInto(e, PasteLeft, kLeftEdgePrompt, kPasteTitle, prompts) &&
+         askInto(e, PasteTop, kTopPrompt, kPasteTitle, prompts);
 }
 
 bool pasteArea(GameState& g, const EditorState& e) {

@@ -3,8 +3,8 @@
 
 #include <system_error>
 
-#include "editor/level_file.h"
 #include "state/file_names.h"
+#include "state/level_file.h"
 #include "state/program_files.h"
 #include "state/text_codec.h"
 
@@ -49,12 +49,12 @@ std::string saveLevelAs(GameState& g, EditorState& e, const std::string& name) {
   if (stored.LevelStatus == kPassed) stored.LevelStatus = kUnpassed;  // a saved change must be passed again
   if (failure.empty()) failure = WriteLevel(editorLevelFile(name), stored);
   if (!failure.empty()) {
-    e.LevelChanged = kTrue;
+    e.LevelChanged = true;
     return failure;
   }
   g.level.LevelName = stored.LevelName;
   g.level.LevelStatus = stored.LevelStatus;
-  e.LevelChanged = kFalse;
+  e.LevelChanged = false;
   return {};
 }
 
@@ -75,7 +75,7 @@ Outcome<Level> readEditorLevel(const std::string& name) {
 
 void openLoadedLevel(GameState& g, EditorState& e, Level level) {
   g.level = std::move(level);
-  e.LevelChanged = kFalse;
+  e.LevelChanged = false;
 }
 
 }  // namespace quobbles::editor

@@ -14,7 +14,7 @@
 namespace quobbles::editor {
 
 // The level name (Windows-1252) for a name typed as UTF-8, or why it cannot name a level file.
-Outcome<std::string> levelNameFromTyped(const std::string& typedUtf8);
+[[nodiscard]] Outcome<std::string> levelNameFromTyped(const std::string& typedUtf8);
 
 // The file of level `name` (Windows-1252, already checked) in the Levels folder.
 std::filesystem::path editorLevelFile(const std::string& name);
@@ -23,10 +23,10 @@ std::filesystem::path editorLevelFile(const std::string& name);
 // folder is made. On success the record takes the name and the status written and the level
 // is no longer marked as changed; on failure the record is untouched, the level is marked as
 // changed, and the reason is returned.
-std::string saveLevelAs(GameState& g, EditorState& e, const std::string& name);
+[[nodiscard]] std::string saveLevelAs(GameState& g, EditorState& e, const std::string& name);
 
 // Reads level `name` (checked) from its file, or tells why it cannot be had. Nothing is created.
-Outcome<Level> readEditorLevel(const std::string& name);
+[[nodiscard]] Outcome<Level> readEditorLevel(const std::string& name);
 
 // A level read for editing becomes the record; nothing is marked as changed.
 void openLoadedLevel(GameState& g, EditorState& e, Level level);

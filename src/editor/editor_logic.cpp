@@ -43,7 +43,7 @@ void Clear_map(GameState& g, EditorState& e, ClearMode mode, Random01 random) {
       g.code(x, y) = c;
     }
   }
-  e.LevelChanged = kFalse;
+  e.LevelChanged = false;
   g.level.LevelName.clear();
   g.level.EditCode = 0;
   g.level.LevelStatus = kUnpassed;
@@ -70,7 +70,7 @@ namespace {
 bool setCursorSquare(GameState& g, EditorState& e, uint8_t code) {
   const WordPos s = e.CursorSquare;
   if (!g.insideMap(s.x, s.y)) return false;
-  e.LevelChanged = kTrue;
+  e.LevelChanged = true;
   g.code(s.x, s.y) = code;
   return true;
 }

@@ -12,7 +12,7 @@
 namespace quobbles::editor {
 
 struct EditorState {
-  int16_t LevelChanged = kFalse;      // -1 once a square was drawn or cleared since save/load/clear
+  bool LevelChanged = false;          // a square was drawn or cleared since save, load or clearing
   uint8_t SelectedTile = 0;           // the palette entry chosen
   std::array<uint8_t, 6> CopyArea{};  // CopyLeft, CopyTop, CopySpanX, CopySpanY, PasteLeft, PasteTop
   WordPos CursorSquare;               // the map square under the mouse pointer
@@ -52,7 +52,7 @@ uint8_t viewPicture(const GameState& g, int k);
 
 // Drawing the selected tile on the cursor square (a click), or emptying it (a double click).
 // Both refuse a square outside the extent and return false; otherwise the level is changed.
-bool drawAtCursor(GameState& g, EditorState& e);
-bool clearAtCursor(GameState& g, EditorState& e);
+[[nodiscard]] bool drawAtCursor(GameState& g, EditorState& e);
+[[nodiscard]] bool clearAtCursor(GameState& g, EditorState& e);
 
 }  // namespace quobbles::editor

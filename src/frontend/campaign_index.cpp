@@ -84,10 +84,6 @@ Outcome<CampaignTitles> parseCampaignIndex(const Bytes& text) {
     result.titles.push_back(utf8 ? gameTextOfUtf8Title(field) : std::move(field));
     if (at < n && text[at] == ',') ++at;
   }
-
-  // Anything but separators left over means titles were dropped.
-  result.cutShort = std::any_of(text.begin() + static_cast<long>(std::min(at, n)), text.end(),
-                                [](uint8_t b) { return !isBlank(b) && !isLineEnd(b) && b != ','; });
   return Outcome<CampaignTitles>::ok(std::move(result));
 }
 

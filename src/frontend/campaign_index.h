@@ -31,12 +31,11 @@ constexpr std::size_t kMaxCampaignIndexBytes = 4u << 20;
 
 struct CampaignTitles {
   std::vector<std::string> titles;  // at most kCampaignSlots, Windows-1252
-  bool cutShort = false;            // the file held more titles than the campaign can have
 };
 
-Outcome<CampaignTitles> parseCampaignIndex(const Bytes& text);
-Outcome<CampaignTitles> readCampaignIndex(const std::filesystem::path& path);
+[[nodiscard]] Outcome<CampaignTitles> parseCampaignIndex(const Bytes& text);
+[[nodiscard]] Outcome<CampaignTitles> readCampaignIndex(const std::filesystem::path& path);
 // The index below the program folder: Campain/Campain.dat, found whatever its letter case.
-Outcome<CampaignTitles> readProgramCampaignIndex();
+[[nodiscard]] Outcome<CampaignTitles> readProgramCampaignIndex();
 
 }  // namespace quobbles

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "frontend/profile_file.h"
 #include "frontend/profile_store.h"
 #include "state/file_names.h"
+#include "state/profile_file.h"
 #include "state/text_codec.h"
 
 namespace quobbles {
@@ -19,14 +19,14 @@ void noPlayer(GameState& g) {
 }
 
 // Writes a fresh profile for the typed name; on failure says why and leaves nobody logged in.
-LoginResult createPlayer(GameState& g, LoginPrompts& prompts, const std::string& shownName) {
+LoginResult createPlayer(GameState& g, Prompts& prompts, const std::string& typedName) {
   Profile fresh;
   fresh.PlayerName = g.LoginName;
   g.profile = fresh;
   if (const std::string failure = saveProfile(g.profile); !failure.empty()) {
-    prompts.tell("The new player " + shownName +
+    prompts.tell("The new player " + typedName +
                      " could not be saved, so you cannot play the campaign now.\n" + failure,
-                 kLoginTitle);
+                 kLoginTitle, Icon::kExclamation, true);
     noPlayer(g);
     return LoginResult::kStayInMenu;
   }
@@ -40,7 +40,7 @@ void Pelaajatietojen_tyhjennys(GameState& g) {
   g.profile = Profile{};
 }
 
-LoginResult Loggautuminen(GameState& g, LoginPrompts& prompts) {
+LoginResult Loggautuminen(GameState& g, Prompts& prompts) {
   g.MapNumber = 0;
   const std::string typed = prompts.input(kLoginPrompt, kLoginTitle);
   if (typed.empty()) {
@@ -54,12 +54,13 @@ LoginResult Loggautuminen(GameState& g, LoginPrompts& prompts) {
     prompts.tell("The name " + typed +
                      " cannot be used as a player name: it holds characters that the game's player "
                      "files cannot store. Use letters, digits and common punctuation.",
-                 kLoginTitle);
+                 kLoginTitle, Icon::kExclamation, true);
     noPlayer(g);
     return LoginResult::kStayInMenu;
   }
   if (const std::string problem = fileNameProblem(*name); !problem.empty()) {
-    prompts.tell("The name " + typed + " cannot be used as a player name.\n" + problem, kLoginTitle);
+    prompts.tell("The name " + typed + " cannot be used as a player name.\n" + problem, kLoginTitle,
+                 Icon::kExclamation, true);
     noPlayer(g);
     return LoginResult::kStayInMenu;
   }
@@ -71,8 +72,8 @@ LoginResult Loggautuminen(GameState& g, LoginPrompts& prompts) {
   const bool present =
       std::filesystem::symlink_status(file, ec).type() != std::filesystem::file_type::not_found;
   if (!present) {
-    if (!prompts.askYesNo("Player " + typed + " not found. Do you want to create a new player?",
-                          kLoginTitle)) {
+    if (!prompts.askYesNo("Player " + typed + " not found. Do you want to create a new player?", kLoginTitle,
+                          true)) {
       noPlayer(g);
       return LoginResult::kStayInMenu;
     }
@@ -88,7 +89,7 @@ LoginResult Loggautuminen(GameState& g, LoginPrompts& prompts) {
     const std::string question = "The profile of player " + typed + " cannot be read.\n" + damage +
                                  "\nDo you want to replace it with a new player of that name? "
                                  "The progress stored in the old file will be lost.";
-    if (!prompts.askYesNo(question, kLoginTitle)) {
+    if (!prompts.askYesNo(question, kLoginTitle, true)) {
       noPlayer(g);
       return LoginResult::kStayInMenu;
     }

@@ -1,28 +1,17 @@
 // Logging in to the campaign: the main menu's Pelaajatietojen_tyhjennys empties the profile in
 // memory and Loggautuminen asks for a name and loads that player's profile, or creates it.
-// The questions go through LoginPrompts, which the main menu answers with its dialogs.
 #pragma once
 
 #include <string>
 
 #include "state/game_state.h"
+#include "state/prompts.h"
 
 namespace quobbles {
 
 // The texts of the log-in dialogs.
 inline constexpr const char* kLoginTitle = "Loging:";
 inline constexpr const char* kLoginPrompt = "Enter your player name:";
-
-class LoginPrompts {
- public:
-  virtual ~LoginPrompts() = default;
-  // A text-entry box with an empty default; the typed text in UTF-8, empty on Cancel.
-  virtual std::string input(const std::string& prompt, const std::string& title) = 0;
-  // A system-modal Yes/No question with the question icon; true for Yes.
-  virtual bool askYesNo(const std::string& text, const std::string& title) = 0;
-  // A system-modal note with an OK button, for names and files that cannot be used.
-  virtual void tell(const std::string& text, const std::string& title) = 0;
-};
 
 // LoginName and PlayerName empty, every LevelPassed and LevelStars flag 0.
 void Pelaajatietojen_tyhjennys(GameState& g);
@@ -36,6 +25,6 @@ enum class LoginResult {
 // that cannot be a file name is refused before any file is touched. A profile file that
 // cannot be read whole is never half loaded: the player is asked whether to replace it.
 // Whenever the menu stays, no player is logged in (both names empty, the flags cleared).
-LoginResult Loggautuminen(GameState& g, LoginPrompts& prompts);
+[[nodiscard]] LoginResult Loggautuminen(GameState& g, Prompts& prompts);
 
 }  // namespace quobbles

@@ -1,7 +1,10 @@
 // The main menu's rules: the highlight keys, the editor gate and "Play other maps".
 #include "frontend/main_menu.h"
 
-#include "editor/level_file.h"
+#include <filesystem>
+
+#include "state/level_file.h"
+#include "state/program_files.h"
 
 namespace quobbles {
 
@@ -29,8 +32,32 @@ MenuKeyResult menuKey(MainMenuVariables& menu, int16_t keyAscii) {
   return MenuKeyResult::kNothing;
 }
 
+namespace {
+
+constexpr const char* kCampaignRefusal = "This is campain map. -Ha! Don't you think it's that easy!";
+constexpr const char* kNeverPassedWarning =
+    "No one has ever passed this version of this level! This message may warn you if you are trying to play "
+    "an "
+    "unpossible level. Level maker: If level is once passed in this mode this message will not be shown "
+    "again. "
+    "Any changes to level will bring it back. So pass your level once when it's ready. It makes other to "
+    "believe "
+    "it really is possible to pass even if it may make your brain suffer!";
+constexpr const char* kEditorLocked =
+    "To get edit your own maps you need to pass level number 16: 'Trip to the Garden'. If you are already "
+    "passed "
+    "it enter to play campain and come back to enter to the MAP EDITOR.";
+
+}  // namespace
+
 bool editorUnlocked(const Profile& profile) {
   return profile.LevelPassed[16] != 0;
+}
+
+bool mayOpenEditor(const Profile& profile, Prompts& prompts) {
+  if (editorUnlocked(profile)) return true;
+  prompts.tell(kEditorLocked, "Not yet!", Icon::kNone, true);
+  return false;
 }
 
 OtherMapOutcome loadOtherMap(GameState& g, editor::EditorState& e, const std::string& pathUtf8) {
@@ -61,6 +88,33 @@ OtherMapOutcome loadOtherMap(GameState& g, editor::EditorState& e, const std::st
   if (out.verdict != OtherMapVerdict::kPlay && out.verdict != OtherMapVerdict::kPlayAfterWarning)
     editor::Clear_map(g, e, editor::ClearMode::kPlain);
   return out;
+}
+
+bool playOtherMaps(GameState& g, editor::EditorState& e, Prompts& prompts) {
+  g.LevelPath.clear();
+  // The dialog's filter has one entry, "Levels (*.lev)".
+  const std::string chosen = prompts.openFile("Levels (*.lev)", programFile({"Levels"}).string() + "/");
+  if (chosen.empty()) return false;
+  g.LevelPath = chosen;
+
+  const OtherMapOutcome out = loadOtherMap(g, e, g.LevelPath);
+  switch (out.verdict) {
+    case OtherMapVerdict::kCampaignMap:
+      prompts.tell(kCampaignRefusal, "", Icon::kNone, true);
+      return false;
+    case OtherMapVerdict::kUnreadable:
+    case OtherMapVerdict::kUnknownStatus:
+      prompts.tell("The level file " + std::filesystem::path(chosen).filename().string() +
+                       " cannot be played:\n" + out.reason,
+                   "Error!", Icon::kCritical, true);
+      return false;
+    case OtherMapVerdict::kPlayAfterWarning:
+      prompts.tell(kNeverPassedWarning, "Warning!", Icon::kCritical, true);
+      return true;
+    case OtherMapVerdict::kPlay:
+      return true;
+  }
+  return false;
 }
 
 }  // namespace quobbles

@@ -1,6 +1,5 @@
 // The main menu's rules without its window: the five items and where they stand, the
-// highlighted item MenuChoice with its keys, the editor gate, and loading a level file chosen
-// with "Play other maps".
+// highlighted item MenuChoice with its keys, the editor gate, and "Play other maps".
 #pragma once
 
 #include <array>
@@ -9,6 +8,7 @@
 
 #include "editor/editor_logic.h"
 #include "state/game_state.h"
+#include "state/prompts.h"
 
 namespace quobbles {
 
@@ -51,10 +51,12 @@ constexpr FigurePlace figurePlace(int itemLeft, int itemTop) {
 // The menu's keys: 2 and 8 move the highlight (wrapping round), Esc highlights "Exit", and
 // Enter asks for the highlighted item to be run. Other keys change nothing.
 enum class MenuKeyResult { kNothing, kRunHighlighted };
-MenuKeyResult menuKey(MainMenuVariables& menu, int16_t keyAscii);
+[[nodiscard]] MenuKeyResult menuKey(MainMenuVariables& menu, int16_t keyAscii);
 
 // The editor opens only for a player who has passed campaign map 16 since logging in.
-bool editorUnlocked(const Profile& profile);
+[[nodiscard]] bool editorUnlocked(const Profile& profile);
+// The "Map editor" item: true when the editor may open; otherwise the player is told why not.
+[[nodiscard]] bool mayOpenEditor(const Profile& profile, Prompts& prompts);
 
 // "Play other maps" after the file is chosen: the level record is read from the file and
 // judged. Everything but kPlay and kPlayAfterWarning leaves the level record cleared.
@@ -69,6 +71,10 @@ struct OtherMapOutcome {
   OtherMapVerdict verdict = OtherMapVerdict::kUnreadable;
   std::string reason;  // for kUnreadable and kUnknownStatus, in words for a message box
 };
-OtherMapOutcome loadOtherMap(GameState& g, editor::EditorState& e, const std::string& pathUtf8);
+[[nodiscard]] OtherMapOutcome loadOtherMap(GameState& g, editor::EditorState& e, const std::string& pathUtf8);
+
+// "Play other maps": a level file is chosen in the file dialog (starting in Levels), loaded and
+// judged, with the refusal or the warning shown. True when the board is to open with it.
+[[nodiscard]] bool playOtherMaps(GameState& g, editor::EditorState& e, Prompts& prompts);
 
 }  // namespace quobbles

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <system_error>
 
-#include "editor/level_file.h"
+#include "state/level_file.h"
 #include "state/program_files.h"
 
 namespace quobbles {
@@ -113,6 +113,34 @@ SelectionKeyResult selectionKey(MapSelection& s, GameState& g, int16_t keyAscii)
 
 std::filesystem::path campaignMapPath(int mapNumber) {
   return programFile({"Campain", "Map" + std::to_string(mapNumber) + ".lev"});
+}
+
+void openMapSelection(MapSelection& s, GameState& g, Prompts& prompts) {
+  // The index is read once per opening: the program never writes it, and a missing index is
+  // reported once rather than on every scroll.
+  Outcome<CampaignTitles> index = readProgramCampaignIndex();
+  if (!index) {
+    prompts.tell(
+        "The campaign index Campain\\Campain.dat cannot be read, so there are no campaign maps to play.\n" +
+            index.reason,
+        "Error!", Icon::kCritical, true);
+  } else if (index.value->titles.empty()) {
+    prompts.tell(
+        "The campaign index Campain\\Campain.dat names no maps, so there are no campaign maps to play.",
+        "Error!", Icon::kCritical, true);
+  } else {
+    s.campaign = std::move(*index.value);
+  }
+  Päivitä_lista(s, g.profile);
+  ValintaJuzka(s, g);
+}
+
+bool playSelectedMap(const MapSelection& s, GameState& g, editor::EditorState& e, Prompts& prompts) {
+  // With no campaign (or a selection past its end) there is nothing to play.
+  if (g.MapNumber >= s.campaign.titles.size()) return false;
+  const MapLoadOutcome loaded = Loudaus(g, e);
+  if (!loaded.loaded) prompts.tell(loaded.message, "Error!", Icon::kCritical, true);
+  return loaded.loaded;
 }
 
 MapLoadOutcome Loudaus(GameState& g, editor::EditorState& e) {

@@ -7,10 +7,11 @@
 #include <cstdint>
 #include <string>
 
-#include "board/board_model.h"
 #include "editor/editor_logic.h"
 #include "frontend/campaign_index.h"
+#include "play/board_model.h"
 #include "state/game_state.h"
+#include "state/prompts.h"
 
 namespace quobbles {
 
@@ -52,7 +53,7 @@ void ValintaJuzka(MapSelection& s, GameState& g);
 
 enum class SelectionKeyResult { kNothing, kPlay, kMainMenu };
 // Enter plays, Esc goes back, 2 and 8 walk the selection and scroll the list under it.
-SelectionKeyResult selectionKey(MapSelection& s, GameState& g, int16_t keyAscii);
+[[nodiscard]] SelectionKeyResult selectionKey(MapSelection& s, GameState& g, int16_t keyAscii);
 
 // Loudaus: loads campaign map MapNumber into the level record, PlayState back to 0. On
 // failure the record is cleared and `message` holds the text of the error box.
@@ -62,7 +63,16 @@ struct MapLoadOutcome {
 };
 inline constexpr const char* kMapCorrupted = "Map file corrupted!";
 inline constexpr const char* kMapNotFound = "Map file not found!";
-MapLoadOutcome Loudaus(GameState& g, editor::EditorState& e);
+[[nodiscard]] MapLoadOutcome Loudaus(GameState& g, editor::EditorState& e);
+
+// Opening the selection (its Form_Load): the campaign index is read once, a missing or empty
+// index is reported, the rows are filled and MapNumber is framed.
+void openMapSelection(MapSelection& s, GameState& g, Prompts& prompts);
+
+// "Play": loads the selected map; true when the board is to open with it. A map that cannot be
+// loaded is reported, and the player stays to choose another one.
+[[nodiscard]] bool playSelectedMap(const MapSelection& s, GameState& g, editor::EditorState& e,
+                                   Prompts& prompts);
 
 // The campaign map file of a map number: Campain/Map<n>.lev below the program folder.
 std::filesystem::path campaignMapPath(int mapNumber);

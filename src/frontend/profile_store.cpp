@@ -3,8 +3,8 @@
 
 #include <system_error>
 
-#include "frontend/profile_file.h"
 #include "state/file_names.h"
+#include "state/profile_file.h"
 #include "state/program_files.h"
 #include "state/text_codec.h"
 
@@ -27,10 +27,12 @@ std::string saveProfile(const Profile& profile) {
   return writeProfile(profilePath(profile.PlayerName), profile);
 }
 
-Outcome<Profile> loadProfile(const std::string& playerName) {
-  if (const std::string problem = fileNameProblem(playerName); !problem.empty())
-    return Outcome<Profile>::fail(problem);
-  return readProfile(profilePath(playerName));
+void Pelaajan_seivaus(const GameState& g, Prompts& prompts) {
+  const std::string failure = saveProfile(g.profile);
+  if (failure.empty()) return;
+  prompts.tell("Your progress could not be saved:\n" + failure +
+                   "\nIt is kept and will be saved when you pass the next map.",
+               "Quobbles", Icon::kExclamation);
 }
 
 }  // namespace quobbles

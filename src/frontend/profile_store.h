@@ -7,6 +7,7 @@
 
 #include "state/file_io.h"
 #include "state/game_state.h"
+#include "state/prompts.h"
 
 namespace quobbles {
 
@@ -16,9 +17,10 @@ std::filesystem::path profilePath(const std::string& playerName);
 
 // Writes the profile to the file named by its PlayerName, creating the Players folder if it is
 // missing. Returns an empty text on success, else the reason, in words for a message box.
-std::string saveProfile(const Profile& profile);
+[[nodiscard]] std::string saveProfile(const Profile& profile);
 
-// Reads the profile of a typed name; fails with a reason for a name that cannot be a file name.
-Outcome<Profile> loadProfile(const std::string& playerName);
+// Pelaajan_seivaus: writes the logged-in player's profile after a campaign map was passed. A
+// profile that cannot be written is reported; the progress stays in memory until the next save.
+void Pelaajan_seivaus(const GameState& g, Prompts& prompts);
 
 }  // namespace quobbles

@@ -1,5 +1,5 @@
-// The one shared game state: the level record, the state grid, the working squares, the play
-// state and the player profile. Every window and every rule works on the same single instance.
+// The game state: the level record, the state grid, the working squares, the play state and the
+// player profile. The game keeps one for the whole run, in its session with the play model.
 #pragma once
 
 #include <array>
@@ -14,7 +14,7 @@ constexpr int kMapSize = 50;
 constexpr int kSquares = kMapSize * kMapSize;
 constexpr int kCampaignSlots = 256;
 
-// Booleans of the game are 16-bit words: True is all bits set.
+// The files store a Boolean as a 16-bit word, True with all bits set.
 constexpr int16_t kTrue = -1;
 constexpr int16_t kFalse = 0;
 
@@ -73,10 +73,10 @@ struct GameState {
   WordPos ScanPos;    // working square of sweeps, the edge clamp and the blast
   WordPos MapMax;     // highest valid x and y: (49, 49) in play, the extent in the editor
   int16_t LastMoveKey = 0;
-  uint8_t PlayState = 0;  // 0 playing, 1 dead, 2 passed
-  uint8_t MapNumber = 0;  // campaign map selected last
-  int16_t EditorTestPlay = kFalse;
-  std::string LevelPath;  // file chosen with "Play other maps"
+  uint8_t PlayState = 0;        // 0 playing, 1 dead, 2 passed
+  uint8_t MapNumber = 0;        // campaign map selected last
+  bool EditorTestPlay = false;  // the level was started from the editor
+  std::string LevelPath;        // file chosen with "Play other maps"
   Profile profile;
   std::string LoginName;  // the name typed at the last log-in
 
@@ -85,9 +85,7 @@ struct GameState {
   uint8_t& state(int x, int y) { return StateGrid[squareIndex(x, y)]; }
   uint8_t state(int x, int y) const { return StateGrid[squareIndex(x, y)]; }
   bool insideMap(int x, int y) const { return x >= 0 && x <= MapMax.x && y >= 0 && y <= MapMax.y; }
+  friend bool operator==(const GameState&, const GameState&) = default;
 };
-
-// The single instance shared by all windows; zero when the program starts.
-GameState& sharedGame();
 
 }  // namespace quobbles

@@ -99,4 +99,20 @@ std::string foldCase(std::string bytes) {
   return bytes;
 }
 
+std::string shownName(const std::string& typedUtf8) {
+  constexpr int kShownCharacters = 40;
+  std::string shown;
+  int characters = 0;
+  for (std::size_t i = 0; i < typedUtf8.size(); ++i) {
+    const auto b = static_cast<unsigned char>(typedUtf8[i]);
+    const bool startsCharacter = (b & 0xC0) != 0x80;
+    if (startsCharacter && ++characters > kShownCharacters) return shown + "\u2026";
+    if (b < 32 || b == 127)
+      shown += "\uFFFD";  // the replacement character
+    else
+      shown.push_back(typedUtf8[i]);
+  }
+  return shown;
+}
+
 }  // namespace quobbles

@@ -13,6 +13,10 @@ std::string utf8FromGameText(const std::string& bytes);
 // that Windows-1252 cannot hold.
 std::optional<std::string> gameTextFromUtf8(const std::string& utf8);
 
+// A typed name (UTF-8) as a message quotes it: control characters made visible, a long name cut
+// short with "…".
+std::string shownName(const std::string& typedUtf8);
+
 // Windows-1252 bytes with capital letters made small (A-Z and the accented capitals).
 std::string foldCase(std::string bytes);
 

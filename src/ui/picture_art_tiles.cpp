@@ -879,65 +879,62 @@ void paintFlame(QPainter& p, QPointF tip, double height, double width) {
 }
 
 void paintTile(QPainter& p, int code) {
-  using namespace quobbles::tile;
-  if (code >= BreakableWall && code <= BreakableWall + 5) return paintBreakableWall(p, code - BreakableWall);
-  if (code >= PermanentWall && code <= PermanentWall + 8 && code != Exit)
-    return paintPermanentWall(p, code < Exit ? code - PermanentWall : code - PermanentWall - 1);
-  if (code >= BrownBlock && code <= BrownBlockDown)
-    return paintBlock(p, QColor(150, 88, 40), QColor(255, 232, 190), code - BrownBlock);
-  if (code >= PurpleBlock && code <= PurpleBlockDown)
-    return paintBlock(p, QColor(128, 52, 170), QColor(246, 222, 255), code - PurpleBlock);
-  switch (code) {
-    case Empty:
+  if (!isValidTileCode(code)) {
+    p.fillRect(QRectF(0, 0, kSide, kSide), QColor(255, 0, 255));  // impossible to overlook
+    return;
+  }
+  const Tile& t = tileOf(static_cast<uint8_t>(code));
+  // The five test pipes in the colours of their counters on the board.
+  static const QColor kPipeColours[] = {QColor(0, 0, 255), QColor(0, 192, 0), QColor(255, 0, 0),
+                                        QColor(255, 128, 0), QColor(255, 0, 255)};
+  switch (t.art) {
+    case Art::kFloor:
       return paintFloor(p);
-    case Button:
+    case Art::kButton:
       return paintButton(p);
-    case StartSquare:
+    case Art::kStartSquare:
       return paintStartSquare(p);
-    case Explosion:
+    case Art::kExplosion:
       return paintExplosion(p);
-    case Mine:
+    case Art::kMine:
       return paintMine(p);
-    case PlayersDoor:
+    case Art::kPlayersDoor:
       return paintPlayersDoor(p);
-    case GravityLeft:
+    case Art::kGravityLeft:
       return paintGravity(p, true);
-    case GravityRight:
+    case Art::kGravityRight:
       return paintGravity(p, false);
-    case HiddenPicture8:
+    case Art::kHiddenPicture:
       return paintHiddenPicture(p);
-    case Teleport:
+    case Art::kTeleport:
       return paintTeleport(p);
-    case Invisibility:
-      return paintTestPipe(p, QColor(0, 0, 255));
-    case MineStuff:
-      return paintTestPipe(p, QColor(0, 192, 0));
-    case RemoveBlock:
-      return paintTestPipe(p, QColor(255, 0, 0));
-    case FourDirectionShoot:
-      return paintTestPipe(p, QColor(255, 128, 0));
-    case Immortality:
-      return paintTestPipe(p, QColor(255, 0, 255));
-    case Star:
+    case Art::kTestPipe:
+      return paintTestPipe(p, kPipeColours[t.variant]);
+    case Art::kStar:
       return paintStar(p);
-    case Candle:
+    case Art::kCandle:
       return paintCandle(p);
-    case SpikeBall:
+    case Art::kSpikeBall:
       return paintSpikeBall(p);
-    case ShadowWall:
+    case Art::kShadowWall:
       return paintShadowWall(p);
-    case Door:
+    case Art::kBreakableWall:
+      return paintBreakableWall(p, t.variant);
+    case Art::kDoor:
       return paintDoor(p);
-    case Exit:
+    case Art::kPermanentWall:
+      return paintPermanentWall(p, t.variant);
+    case Art::kExit:
       return paintExit(p);
-    case DarkSquare:
+    case Art::kBrownBlock:
+      return paintBlock(p, QColor(150, 88, 40), QColor(255, 232, 190), t.variant);
+    case Art::kDarkSquare:
       p.fillRect(QRectF(0, 0, kSide, kSide), QColor(60, 60, 60));
       return;
-    case Hanger:
+    case Art::kPurpleBlock:
+      return paintBlock(p, QColor(128, 52, 170), QColor(246, 222, 255), t.variant);
+    case Art::kHanger:
       return paintHanger(p, 0);
-    default:
-      p.fillRect(QRectF(0, 0, kSide, kSide), QColor(255, 0, 255));
-      return;
   }
 }
 

@@ -5,7 +5,7 @@
 
 #include <QPixmap>
 
-#include "board/board_model.h"
+#include "play/board_model.h"
 
 namespace quobbles::ui {
 

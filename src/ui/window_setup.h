@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <string>
 
-#include "board/board_model.h"
+#include "play/board_model.h"
 #include "state/text_codec.h"
 
 namespace quobbles::ui {

@@ -1,7 +1,7 @@
 // The actions of God's Tools on the game state and the board model.
 #include "world/gods_tools.h"
 
-#include "board/board_engine.h"
+#include "play/board_view.h"
 #include "state/tiles.h"
 
 namespace quobbles::world {
@@ -47,12 +47,12 @@ void Command1_Click(GameState& g, BoardModel& b, int Index) {
     case kAddRemoveBlock:
     case kAddAttack:
     case kAddImmortality:
-      board::addToCounter(b, Index - kAddInvisibility, 1);
+      play::addToCounter(b, Index - kAddInvisibility, 1);
       break;
     default:
       break;
   }
-  board::kartan_piirto(g, b);
+  play::kartan_piirto(g, b);
 }
 
 }  // namespace quobbles::world

@@ -3,7 +3,7 @@
 // or add one to a specials counter. No turn is played; the board's view is redrawn afterwards.
 #pragma once
 
-#include "board/board_model.h"
+#include "play/board_model.h"
 #include "state/game_state.h"
 
 namespace quobbles::world {

@@ -32,9 +32,8 @@ WordPos hangerTurn(GameState& g, int x, int y) {
         --ty;
         break;
     }
-    if (!g.insideMap(tx, ty) || g.state(tx, ty) == kVacated || g.code(tx, ty) >= 20) continue;
-    const uint8_t c = g.code(tx, ty);
-    if (c == tile::PlayersDoor || c == tile::GravityLeft || c == tile::GravityRight) continue;
+    // The square must be one a block may move onto, and not left by a mover this pass.
+    if (!g.insideMap(tx, ty) || g.state(tx, ty) == kVacated || !moverMayEnter(g.code(tx, ty))) continue;
     return {static_cast<int16_t>(tx), static_cast<int16_t>(ty)};
   }
 }

@@ -5,25 +5,26 @@
 namespace quobbles::world {
 
 void Pomautus(GameState& g, BoardModel& b) {
-  b.vars.BlastHit = kFalse;
+  b.vars.BlastHit = false;
   uint8_t& c = g.code(g.ScanPos.x, g.ScanPos.y);
   if (isRemovable(c)) {
     c = tile::Explosion;
     g.state(g.ScanPos.x, g.ScanPos.y) = kBlastExplosion;
-    b.vars.BlastHit = kTrue;
+    b.vars.BlastHit = true;
   }
 }
 
 void Ampuminen(GameState& g, BoardModel& b) {
   // Four rays from the player's own square, in the order right, left, up, down: each passes
-  // over codes up to 18 and blows up the first removable square, or dies on anything else.
+  // over the squares the player may enter and blows up the first removable square, or dies on
+  // anything else.
   constexpr int kRays[4][2] = {{1, 0}, {-1, 0}, {0, -1}, {0, 1}};
   for (const auto& ray : kRays) {
     g.ScanPos = {g.PlayerPos.x, g.PlayerPos.y};
     while (g.insideMap(g.ScanPos.x, g.ScanPos.y)) {
       Pomautus(g, b);
-      if (b.vars.BlastHit == kTrue) break;
-      if (g.code(g.ScanPos.x, g.ScanPos.y) > 18) break;
+      if (b.vars.BlastHit) break;
+      if (!isEnterable(g.code(g.ScanPos.x, g.ScanPos.y))) break;
       g.ScanPos.x = static_cast<int16_t>(g.ScanPos.x + ray[0]);
       g.ScanPos.y = static_cast<int16_t>(g.ScanPos.y + ray[1]);
     }

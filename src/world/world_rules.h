@@ -3,7 +3,7 @@
 // stars, candles, buttons and doors.
 #pragma once
 
-#include "board/board_model.h"
+#include "play/board_model.h"
 #include "state/game_state.h"
 
 namespace quobbles::world {

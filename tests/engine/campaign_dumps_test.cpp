@@ -7,8 +7,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "board/session.h"
+#include "sim/dump.h"
 #include "sim/level_text.h"
-#include "sim/session.h"
 
 namespace quobbles::sim {
 namespace {
@@ -29,8 +30,8 @@ TEST(CampaignDumps, EveryStoredSolutionEndsInItsRecordedState) {
     const std::string mission = entry.path().stem().extension().string();
     const Outcome<LevelText> text = parseLevelText(readText(maps / (map + ".txt")));
     ASSERT_TRUE(text) << map << ": " << text.reason;
-    Session s = startSession(text.value->level);
-    for (char k : mission == ".stars" ? text.value->starSolution : text.value->solution) pressKey(s, k);
+    Session s = startTestPlay(text.value->level);
+    replay(s, mission == ".stars" ? text.value->starSolution : text.value->solution);
     EXPECT_EQ(dump(s), readText(entry.path())) << entry.path().filename();
     ++compared;
   }

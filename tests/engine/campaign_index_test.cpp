@@ -40,14 +40,14 @@ TEST(CampaignIndex, TitlesAreCommaDelimitedFieldsOnLinesWithAnyLineEnd) {
 }
 
 TEST(CampaignIndex, KeepsTheFirst256TitlesAndRefusesBinaryMissingAndHugeFiles) {
-  // 300 titles on lines are cut short; 256 fields on one line, and blank lines after them, are not.
+  // Of 300 titles on lines the first 256 are kept; 256 fields on one line, with blank lines after
+  // them, are all kept too.
   std::string lines, fields;
   for (int i = 0; i < 300; ++i) lines += "Map " + std::to_string(i) + "\r\n";
   for (int i = 0; i < 256; ++i) fields += "Map " + std::to_string(i) + ",";
   const CampaignTitles many = parse(lines).value.value(), exactly = parse(fields + "\r\n\r\n").value.value();
-  EXPECT_EQ((std::tuple{many.titles.size(), many.titles.back(), many.cutShort}),
-            (std::tuple{256u, "Map 255", true}));
-  EXPECT_EQ((std::tuple{exactly.titles.size(), exactly.cutShort}), (std::tuple{256u, false}));
+  EXPECT_EQ((std::tuple{many.titles.size(), many.titles.back()}), (std::tuple{256u, "Map 255"}));
+  EXPECT_EQ((std::tuple{exactly.titles.size(), exactly.titles.back()}), (std::tuple{256u, "Map 255"}));
 
   EXPECT_NE(parse(std::string("Map\r\n\0\xFF", 7)).reason.find("not a text file"), std::string::npos);
   testing::TempFolder folder;

@@ -8,8 +8,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "editor/level_file.h"
 #include "sim/level_text.h"
+#include "state/level_file.h"
 #include "state/tiles.h"
 #include "support/temp_folder.h"
 
@@ -81,8 +81,8 @@ TEST(Mklevel, WritesTheRecordTheGameReadsOrRefusesWithOneLine) {
   const auto file = [&folder](const char* name) { return "'" + (folder.path() / name).string() + "'"; };
   // Every map character, rows of fill between them, and a name that is not ASCII.
   std::string source = "name: Caf\xC3\xA9\ncode: 258\nstatus: 1\nfill: .\nmap:\n";
-  for (std::size_t i = 0; i < kLegend.size(); ++i)
-    source += kLegend[i].symbol + std::string(i % 10 == 9 ? "\n\n" : "");
+  for (std::size_t i = 0; i < kTiles.size(); ++i)
+    source += kTiles[i].symbol + std::string(i % 10 == 9 ? "\n\n" : "");
   std::ofstream(folder.path() / "A.txt") << source;
   std::ofstream(folder.path() / "bad.txt") << "name: B\ncode: 1\nstatus: 1\nmap:\n.Q\n";
   EXPECT_EQ(mklevel(file("A.txt") + " " + file("A.lev"), folder.path()), std::tuple(0, "", ""));

@@ -11,16 +11,20 @@
 #include <set>
 #include <stdexcept>
 
-#include "editor/level_file.h"
+#include "board/session.h"
 #include "editor/palette.h"
 #include "frontend/campaign_index.h"
+#include "sim/dump.h"
 #include "sim/level_text.h"
-#include "sim/session.h"
-#include "sim/solver.h"
+#include "solver/solver.h"
+#include "state/level_file.h"
 #include "state/tiles.h"
 
 namespace quobbles::sim {
 namespace {
+
+using solver::solve;
+using solver::SolveResult;
 
 namespace fs = std::filesystem;
 
@@ -46,9 +50,9 @@ std::vector<std::string> titles() {
   return parseCampaignIndex(Bytes(text.begin(), text.end())).value.value_or(CampaignTitles{}).titles;
 }
 
-Session replay(const Level& level, const std::string& keys) {
-  Session s = startSession(level);
-  for (char k : keys) pressKey(s, k);
+Session played(const Level& level, const std::string& keys) {
+  Session s = startTestPlay(level);
+  replay(s, keys);
   return s;
 }
 
@@ -82,9 +86,9 @@ TEST(Campaign, IndexNamesEveryMapAndTheMapsShowEveryPaletteTileAndNeedEverySpeci
   std::set<std::string> files, expected;
   for (const auto& entry : fs::directory_iterator(kMaps))
     if (entry.path().extension() == ".txt") files.insert(entry.path().filename().string());
-  std::set<int> palette{editor::kCandleEntry.code}, used, needed;
+  std::set<int> palette{editor::setApartTile().code}, used, needed;
   for (const auto& row : editor::paletteRows())
-    for (const auto& entry : row) palette.insert(entry.code);
+    for (const Tile* entry : row) palette.insert(entry->code);
   int starMissions = 0;
   for (int n = 0; n < static_cast<int>(names.size()); ++n) {
     expected.insert("Map" + std::to_string(n) + ".txt");
@@ -107,7 +111,7 @@ TEST(SampleLevels, AreNamedPlayableLevels) {
     const LevelText t = levelText(entry.path());
     EXPECT_EQ(t.level.LevelName, entry.path().stem().string());
     statuses.insert(t.level.LevelStatus);
-    EXPECT_EQ(replay(t.level, t.solution).game.PlayState, 2) << t.level.LevelName;
+    EXPECT_EQ(played(t.level, t.solution).game.PlayState, 2) << t.level.LevelName;
   }
   EXPECT_EQ(statuses, (std::set<int>{kUnpassed, kPassed}));  // "Play other maps" refuses campaign maps
 }
@@ -126,7 +130,7 @@ TEST_P(CampaignMaps, IsACampaignMapThatItsStoredSolutionsAndTheSolverPass) {
     const SolveResult r = solve(t.level, stars, kStateBudget);
     EXPECT_EQ(r.verdict, SolveResult::Verdict::kSolved) << r.states << " states searched";
     for (const std::string& keys : {stars ? t.starSolution : t.solution, r.keys}) {
-      const Session s = replay(t.level, keys);
+      const Session s = played(t.level, keys);
       EXPECT_TRUE(s.game.PlayState == 2 && (!stars || s.board.controls.allStarsVisible)) << keys;
     }
   }
@@ -150,7 +154,7 @@ class CampaignPuzzles : public ::testing::TestWithParam<int> {};
 TEST_P(CampaignPuzzles, NoNaiveWalk) {
   const Level level = campaignMap(GetParam()).level;
   const std::string walk = naiveWalk(level);
-  EXPECT_TRUE(walk.empty() || replay(level, walk).game.PlayState != 2) << "passed by the naive walk " << walk;
+  EXPECT_TRUE(walk.empty() || played(level, walk).game.PlayState != 2) << "passed by the naive walk " << walk;
 }
 
 const auto mapName = [](const ::testing::TestParamInfo<int>& map) {

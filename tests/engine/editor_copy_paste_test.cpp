@@ -5,29 +5,30 @@
 #include <vector>
 
 #include "editor/copy_paste.h"
+#include "support/scripted_prompts.h"
 
 namespace quobbles::editor {
 namespace {
 
 using Area = std::array<uint8_t, 6>;
 
-// Answers the prompts from a list, then with Cancel (the empty text).
-AskText answers(std::vector<std::string> texts) {
-  return [texts, next = std::size_t(0)](const std::string&) mutable {
-    return next < texts.size() ? texts[next++] : std::string();
-  };
+// Copies with the prompts answered from a list, then with Cancel (the empty text).
+bool copyWith(EditorState& e, std::vector<std::string> texts) {
+  testing::ScriptedPrompts prompts;
+  prompts.inputs.assign(texts.begin(), texts.end());
+  return copyArea(e, prompts);
 }
 
 TEST(EditorCopy, EdgesBecomeSpansAndRefusalsKeepWhatWasStored) {
   EditorState e;
-  ASSERT_TRUE(copyArea(e, answers({"2", "3", "4", "3"})));
+  ASSERT_TRUE(copyWith(e, {"2", "3", "4", "3"}));
   EXPECT_EQ(e.CopyArea, (Area{2, 3, 2, 0, 0, 0}));
-  EXPECT_FALSE(copyArea(e, answers({"5", "1", "1", "8"})));  // right edge left of the left edge
-  EXPECT_EQ(e.CopyArea, (Area{5, 1, 1, 8, 0, 0}));           // the raw edges stay
-  EXPECT_FALSE(copyArea(e, answers({"1", "6", "256"})));     // bottom above the top, or not a byte
-  EXPECT_FALSE(copyArea(e, answers({"1", "6", "3", "2"})));
+  EXPECT_FALSE(copyWith(e, {"5", "1", "1", "8"}));  // right edge left of the left edge
+  EXPECT_EQ(e.CopyArea, (Area{5, 1, 1, 8, 0, 0}));  // the raw edges stay
+  EXPECT_FALSE(copyWith(e, {"1", "6", "256"}));     // bottom above the top, or not a byte
+  EXPECT_FALSE(copyWith(e, {"1", "6", "3", "2"}));
   EXPECT_EQ(e.CopyArea, (Area{1, 6, 2, 2, 0, 0}));
-  ASSERT_TRUE(copyArea(e, answers({"20", "0", "60", "0"})));  // beyond 49 only a paste refuses
+  ASSERT_TRUE(copyWith(e, {"20", "0", "60", "0"}));  // beyond 49 only a paste refuses
   EXPECT_EQ(e.CopyArea[CopySpanX], 40);
 }
 

@@ -6,7 +6,7 @@
 
 #include <filesystem>
 
-#include "editor/level_file.h"
+#include "state/level_file.h"
 #include "state/program_files.h"
 #include "support/temp_folder.h"
 

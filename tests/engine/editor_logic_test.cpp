@@ -38,12 +38,12 @@ TEST(EditorLabyrinth, RoomsAndPillarsAreFixedAboutFortyPercentOfPassagesWalledAn
 
   g.MapMax = {9, 9};
   g.PlayerPos = {7, 3};
-  e.LevelChanged = kTrue;
+  e.LevelChanged = true;
   Clear_map(g, e, ClearMode::kPlain);
   EXPECT_EQ(g.level, Level{});  // not a wall left, even beyond the extent
   EXPECT_EQ(g.MapMax, (WordPos{49, 49}));
   EXPECT_EQ(g.PlayerPos, (BytePos{0, 0}));
-  EXPECT_EQ(e.LevelChanged, kFalse);
+  EXPECT_FALSE(e.LevelChanged);
 
   // Another tile builds with itself; the clock's own generator makes (almost surely) two mazes.
   e.SelectedTile = 21;

@@ -1,5 +1,5 @@
 // The level file: exact bytes, round trips, and files that must be refused whole.
-#include "editor/level_file.h"
+#include "state/level_file.h"
 
 #include <gtest/gtest.h>
 

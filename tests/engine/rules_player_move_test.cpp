@@ -24,7 +24,8 @@ TEST(PlayerMove, NumberKeysStepOneSquareAndTheMapEdgeKeepsThePlayerAndTheKey) {
 }
 
 TEST(PlayerMove, CodesBelowNineteenAreEnteredTheRestStopThePlayer) {
-  for (int c : kValidTileCodes) {
+  for (const Tile& t : kTiles) {
+    const int c = t.code;
     if (c == tile::Exit) continue;  // the exit has its own test
     Scenario play({});
     play.put(1, 0, static_cast<uint8_t>(c));
@@ -73,26 +74,26 @@ TEST(PlayerMove, DeathAfterARevivalSaysGameOverAgain) {
 
 TEST(Gravity, SupportTestAppliesItsRulesInOrder) {
   // The player, the target, the one square that is not empty and its code, and the verdict.
-  const std::tuple<const char*, BytePos, WordPos, BytePos, uint8_t, int16_t> cases[] = {
-      {"bottom row", {5, 49}, {5, 50}, {0, 0}, tile::Empty, kTrue},
-      {"shadow wall below the player", {5, 5}, {6, 5}, {5, 6}, tile::ShadowWall, kTrue},
-      {"spike ball below gives no support", {5, 5}, {5, 5}, {5, 6}, tile::SpikeBall, kFalse},
-      {"target on the bottom row beats an explosion", {5, 48}, {5, 49}, {5, 49}, tile::Explosion, kFalse},
-      {"ground below the target", {5, 5}, {6, 5}, {6, 6}, tile::BreakableWall, kTrue},
-      {"explosion below the player", {5, 5}, {6, 5}, {5, 6}, tile::Explosion, kTrue},
-      {"explosion below the target only", {5, 5}, {6, 5}, {6, 6}, tile::Explosion, kFalse},
-      {"nothing anywhere", {5, 5}, {5, 4}, {0, 0}, tile::Empty, kFalse},
+  const std::tuple<const char*, BytePos, WordPos, BytePos, uint8_t, bool> cases[] = {
+      {"bottom row", {5, 49}, {5, 50}, {0, 0}, tile::Empty, true},
+      {"shadow wall below the player", {5, 5}, {6, 5}, {5, 6}, tile::ShadowWall, true},
+      {"spike ball below gives no support", {5, 5}, {5, 5}, {5, 6}, tile::SpikeBall, false},
+      {"target on the bottom row beats an explosion", {5, 48}, {5, 49}, {5, 49}, tile::Explosion, false},
+      {"ground below the target", {5, 5}, {6, 5}, {6, 6}, tile::BreakableWall, true},
+      {"explosion below the player", {5, 5}, {6, 5}, {5, 6}, tile::Explosion, true},
+      {"explosion below the target only", {5, 5}, {6, 5}, {6, 6}, tile::Explosion, false},
+      {"nothing anywhere", {5, 5}, {5, 4}, {0, 0}, tile::Empty, false},
       // No square lies below a target off the map's side: only the explosion rule holds him.
-      {"target off the left side", {0, 5}, {-1, 5}, {0, 0}, tile::Empty, kFalse},
-      {"target off the right side", {49, 5}, {50, 5}, {0, 0}, tile::Empty, kFalse},
-      {"off the side, explosion below", {49, 5}, {50, 5}, {49, 6}, tile::Explosion, kTrue},
+      {"target off the left side", {0, 5}, {-1, 5}, {0, 0}, tile::Empty, false},
+      {"target off the right side", {49, 5}, {50, 5}, {0, 0}, tile::Empty, false},
+      {"off the side, explosion below", {49, 5}, {50, 5}, {49, 6}, tile::Explosion, true},
   };
   for (const auto& [name, player, target, square, code, expected] : cases) {
     Scenario play({});
     play.put(square.x, square.y, code);
     play.g().PlayerPos = player;
     play.g().TargetPos = target;
-    play.b().vars.Supported = expected == kTrue ? kFalse : kTrue;  // the test must write it
+    play.b().vars.Supported = !expected;  // the test must write it
     board::TukipintaTesti(play.g(), play.b());
     EXPECT_EQ(play.b().vars.Supported, expected) << name;
   }

@@ -12,8 +12,10 @@
 #include <vector>
 
 #include "board/board_engine.h"
-#include "board/board_model.h"
-#include "sim/session.h"
+#include "board/session.h"
+#include "play/board_model.h"
+#include "play/board_view.h"
+#include "sim/dump.h"
 #include "state/game_state.h"
 #include "state/tiles.h"
 #include "support/ascii_map.h"
@@ -34,13 +36,13 @@ inline const std::string kGreyLights = "lights 128,128,128 128,128,128 128,128,1
 
 // One level in play. The player starts on (0, 0), as every level does.
 struct Scenario {
-  sim::Session s;
+  Session s;
 
   explicit Scenario(const Picture& rows, Counters counters = {})
-      : s(sim::startSession(levelFromPicture(rows), counters)) {}
+      : s(startTestPlay(levelFromPicture(rows), counters)) {}
 
   Scenario& keys(std::string_view keys) {
-    for (char k : keys) sim::pressKey(s, k);
+    replay(s, keys);
     return *this;
   }
   // The fields named in `text` ("player 1 0, face 5, (3,0) 80/1"), each written as quobbles-sim's

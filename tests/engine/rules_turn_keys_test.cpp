@@ -31,16 +31,12 @@ TEST(TurnKeys, ViewKeysMoveTheViewAndTheFigureAndItsLinesTheOtherWay) {
   EXPECT_EQ(play.controls().lines, BoardControls::designedLines());  // each line still on its own edge
 }
 
-TEST(TurnKeys, SpaceAsksForHelpOtherWindowsHandKeysOnAndEscLeaves) {
+TEST(TurnKeys, SpaceAsksForHelpAndEscLeaves) {
   Scenario play({});
-  board::Form_KeyPress(play.g(), play.b(), board::key::kHelp);
-  EXPECT_TRUE(board::takeEffects(play.b()).openHelp);
+  EXPECT_EQ(press(play.s, board::key::kHelp), (BoardEffects{.openHelp = true}));
   EXPECT_SHOWS(play, "face 8, hint_colour 128,128,0");
   EXPECT_AFTER(play, "5", "face 0, hint_colour 128,128,0");
-  board::Kauko_nappi(play.g(), play.b(), board::key::kRight);
-  EXPECT_SHOWS(play, "player 1 0");
-  board::Form_KeyPress(play.g(), play.b(), board::key::kEsc);
-  EXPECT_TRUE(board::takeEffects(play.b()).leaveBoard);
+  EXPECT_EQ(press(play.s, board::key::kEsc), (BoardEffects{.leaveBoard = true}));
 }
 
 TEST(LevelStart, HintIsBrightUntilOneOfTheFirstThreeMapsIsPassed) {
@@ -57,20 +53,19 @@ TEST(LevelStart, HintIsBrightUntilOneOfTheFirstThreeMapsIsPassed) {
 TEST(Progress, OnlyAPassedCampaignMapOutsideTheEditorIsRecorded) {
   // The map ("*" left on it keeps the all-stars notice hidden), status, test play, and what is
   // recorded: a pass and the stars.
-  const std::tuple<Picture, int16_t, int16_t, int16_t, int16_t> cases[] = {
-      {{"*E"}, kCampaignMap, kFalse, kTrue, kTrue},
-      {{".E", "*"}, kCampaignMap, kFalse, kTrue, kFalse},
-      {{"*E"}, kUnpassed, kFalse, kFalse, kFalse},
-      {{"*E"}, kPassed, kFalse, kFalse, kFalse},
-      {{"*E"}, kCampaignMap, kTrue, kFalse, kFalse}};
+  const std::tuple<Picture, int16_t, bool, int16_t, int16_t> cases[] = {
+      {{"*E"}, kCampaignMap, false, kTrue, kTrue},
+      {{".E", "*"}, kCampaignMap, false, kTrue, kFalse},
+      {{"*E"}, kUnpassed, false, kFalse, kFalse},
+      {{"*E"}, kPassed, false, kFalse, kFalse},
+      {{"*E"}, kCampaignMap, true, kFalse, kFalse}};
   for (const auto& [rows, status, testPlay, passed, stars] : cases) {
     Scenario play(rows);
     play.keys("5");  // collects a star under the start
     play.g().level.LevelStatus = status;
     play.g().EditorTestPlay = testPlay;
     play.g().MapNumber = 7;
-    board::Form_KeyPress(play.g(), play.b(), board::key::kRight);
-    EXPECT_EQ(board::takeEffects(play.b()).saveProfile, passed == kTrue) << status << " " << testPlay;
+    EXPECT_EQ(press(play.s, board::key::kRight).saveProfile, passed == kTrue) << status << " " << testPlay;
     const auto& profile = play.g().profile;
     EXPECT_EQ((std::array{profile.LevelPassed[7], profile.LevelStars[7], profile.LevelPassed[0]}),
               (std::array<int16_t, 3>{passed, stars, kFalse}))

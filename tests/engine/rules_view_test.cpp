@@ -28,7 +28,7 @@ TEST(View, CellsShowTheSquaresAroundThePlayerMovedByTheViewShift) {
   corner.put(46, 46, tile::Star);
   corner.placePlayer(49, 49);
   corner.b().vars.ViewShift = {5, 3};  // one square right and one up
-  board::kartan_piirto(corner.g(), corner.b());
+  play::kartan_piirto(corner.g(), corner.b());
   // Cell (c, r) shows square (46 + c, 44 + r): columns 0..3 and rows 0..5 lie on the map.
   const auto& view = corner.controls().view;
   EXPECT_EQ((std::array{view[2 * 9 + 0], view[5 * 9 + 3], view[5 * 9 + 4], view[6 * 9 + 3], view[0]}),
@@ -44,7 +44,7 @@ TEST(View, HangersShowTheirFacing) {
             (std::array{PictureId{tile::Empty}, hangerPicture(12)}));
   for (uint8_t facing : {11, 13, 14}) {
     play.g().state(3, 3) = facing;
-    board::kartan_piirto(play.g(), play.b());
+    play::kartan_piirto(play.g(), play.b());
     EXPECT_EQ(play.controls().view[7 * 9 + 7], hangerPicture(facing));
   }
 }
@@ -53,8 +53,8 @@ TEST(View, DarkViewShowsOnlyTheCentralBlock) {
   Scenario play({});
   play.put(12, 12, tile::Invisibility);
   play.placePlayer(10, 10);
-  play.b().vars.DarkView = kTrue;
-  board::kartan_piirto(play.g(), play.b());
+  play.b().vars.DarkView = true;
+  play::kartan_piirto(play.g(), play.b());
   for (int k = 0; k < kViewCells; ++k) {
     const int row = k / 9, column = k % 9;
     const bool inBlock = row >= 2 && row <= 6 && column >= 2 && column <= 6;

@@ -1,19 +1,20 @@
 // The solver behind "quobbles-sim --solve": fewest turns on small levels whose answer is known,
 // levels that cannot be passed, the star mission's detour, the bound on states, the live area
 // it plays on, and the command line's output, whose solution must replay to a pass.
-#include "sim/solver.h"
+#include "solver/solver.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
 #include <cstdio>
 
-#include "editor/level_file.h"
-#include "sim/session.h"
+#include "board/session.h"
+#include "sim/dump.h"
+#include "state/level_file.h"
 #include "support/ascii_map.h"
 #include "support/temp_folder.h"
 
-namespace quobbles::sim {
+namespace quobbles::solver {
 namespace {
 
 using Verdict = SolveResult::Verdict;
@@ -32,8 +33,8 @@ int turnsIn(const std::string& keys) {
 
 // Whether the keys pass the level, with every star collected exactly when `stars`.
 bool passes(const Level& level, const std::string& keys, bool stars = false) {
-  Session s = startSession(level);
-  for (char k : keys) pressKey(s, k);
+  Session s = startTestPlay(level);
+  replay(s, keys);
   return s.game.PlayState == 2 && s.board.controls.allStarsVisible == stars;
 }
 
@@ -123,4 +124,4 @@ TEST(SolverCli, PrintsASolutionThatReplaysOrWhyThereIsNone) {
 }
 
 }  // namespace
-}  // namespace quobbles::sim
+}  // namespace quobbles::solver

@@ -1,16 +1,17 @@
 // The board window as a person sees it: the 81 cells show the pictures of the squares around
 // the player (walls off the map, dark squares under the candle, hangers by their facing), the
 // figure stands over its square, and the labels follow the keys.
-#include "board/board_window.h"
+#include "windows/board_window.h"
 
 #include <QLabel>
 #include <QPainter>
 #include <QTest>
 
+#include "app/forms.h"
+#include "board/session.h"
 #include "gui/support/program_folder_fixture.h"
 #include "state/tiles.h"
 #include "support/ascii_map.h"
-#include "ui/forms.h"
 #include "ui/picture_store.h"
 #include "ui/twips.h"
 
@@ -34,8 +35,10 @@ class BoardWindowTest : public QObject {
     const QImage shot = Form1()->grab().toImage().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     for (int k = 0; k < kViewCells; ++k) {
       const int c = k % 9, r = k / 9, x = px + c + sx - 8, y = py + r + sy - 8;
-      PictureId want = x < 0 || x > 49 || y < 0 || y > 49 ? tile::PermanentWall : sharedGame().code(x, y);
-      const int facing = want == tile::Hanger ? sharedGame().state(x, y) : 0;  // 0 before its first move
+      PictureId want =
+          x < 0 || x > 49 || y < 0 || y > 49 ? tile::PermanentWall : sharedSession().game.code(x, y);
+      const int facing =
+          want == tile::Hanger ? sharedSession().game.state(x, y) : 0;  // 0 before its first move
       if (want == tile::Hanger) want = hangerPicture(facing >= 11 && facing <= 14 ? facing : 11);
       if (dark && (c < 2 || c > 6 || r < 2 || r > 6)) want = tile::DarkSquare;
       const QPoint at = ui::twipsPoint(kBoardOrigin + kSquareTwips * c, kBoardOrigin + kSquareTwips * r);
@@ -48,9 +51,9 @@ class BoardWindowTest : public QObject {
  private slots:
   void showsTheSquaresAroundThePlayerAndFollowsTheKeys() {
     testing::ProgramFolderFixture folder;
-    sharedGame().level =
+    sharedSession().game.level =
         testing::levelFromPicture({".ii.....", "....w#E*", "...H....", "....T...", "........", "..O....."});
-    ui::showForm(Form1());
+    app::showForm(Form1());
     expectView(0, 0, 4, 4, 40);  // the top four rows and the left four columns lie off the map
     QTest::keyClicks(Form1(), "66");
     QCOMPARE(Form1()->counterLabel(kInvisibilityCounter)->text(), QStringLiteral("2"));
@@ -60,7 +63,7 @@ class BoardWindowTest : public QObject {
     expectView(2, 0, 3, 3, 50);  // the view moved, and the figure with it
     QTest::keyClick(Form1(), 's');
     // The brown block below now sees the player and comes up his column: "Game over.".
-    for (int i = 0; i < 6 && sharedGame().PlayState == 0; ++i) QTest::keyClick(Form1(), '5');
+    for (int i = 0; i < 6 && sharedSession().game.PlayState == 0; ++i) QTest::keyClick(Form1(), '5');
     QVERIFY(Form1()->messageLabel()->isVisible());
     QCOMPARE(Form1()->messageLabel()->text(), QStringLiteral("Game over."));
     QVERIFY(testing::saveShot(Form1(), QStringLiteral("board_dead")));
@@ -68,8 +71,8 @@ class BoardWindowTest : public QObject {
 
   void inTheDarkOnlyTheFiveByFiveAroundThePlayerShows() {
     testing::ProgramFolderFixture folder;
-    sharedGame().level = testing::levelFromPicture({".C"});
-    ui::showForm(Form1());
+    sharedSession().game.level = testing::levelFromPicture({".C"});
+    app::showForm(Form1());
     QTest::keyClick(Form1(), '6');
     expectView(1, 0, 4, 4, 40, 9, true);  // the candle-lit face
     QVERIFY(testing::saveShot(Form1(), QStringLiteral("board_dark")));

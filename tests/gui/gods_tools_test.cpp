@@ -6,21 +6,22 @@
 #include <QtTest>
 #include <optional>
 
-#include "board/board_window.h"
-#include "editor/editor_window.h"
-#include "editor/level_file.h"
+#include "app/forms.h"
+#include "board/session.h"
 #include "gui/support/program_folder_fixture.h"
+#include "gui/support/prompts_scope.h"
+#include "state/level_file.h"
 #include "state/tiles.h"
-#include "ui/forms.h"
-#include "ui/scripted_dialogs.h"
-#include "world/gods_tools_window.h"
+#include "windows/board_window.h"
+#include "windows/editor_window.h"
+#include "windows/gods_tools_window.h"
 
 namespace quobbles {
 
 class GodsToolsTest : public QObject {
   Q_OBJECT
   std::optional<testing::ProgramFolderFixture> folder;
-  ui::ScriptedDialogsScope dialogs;
+  testing::ScriptedPromptsScope dialogs;
 
   // Clicks the button with this caption; none of them may take the keys away from the window.
   static void click(const QString& caption) {
@@ -29,25 +30,25 @@ class GodsToolsTest : public QObject {
         return QTest::mouseClick(b, Qt::LeftButton);
     QFAIL(qPrintable("no button " + caption));
   }
-  static BoardControls& shown() { return sharedBoard().controls; }
+  static BoardControls& shown() { return sharedSession().board.controls; }
 
  private slots:
   // The level maker saves a level as "played" and plays it: the board and God's Tools open.
   void init() {
     folder.emplace();
-    sharedGame().code(1, 1) = tile::Star;
-    sharedGame().code(1, 2) = tile::PermanentWall;
+    sharedSession().game.code(1, 1) = tile::Star;
+    sharedSession().game.code(1, 2) = tile::PermanentWall;
     dialogs.script.inputs = {"played"};
-    ui::showForm(Form2());
+    app::showForm(Form2());
     Form2()->Comm_Click(0);
     testing::settleEvents();
-    QVERIFY(ui::loadedForm(1) && ui::loadedForm(8) && !ui::loadedForm(2));
+    QVERIFY(app::loadedForm(1) && app::loadedForm(8) && !app::loadedForm(2));
     QCOMPARE(Form8()->windowTitle(), QStringLiteral("God's Tools"));
   }
   void cleanup() { folder.reset(); }
 
   void everyButtonActsOutsideTheRulesAndRedrawsTheBoard() {
-    GameState& g = sharedGame();
+    GameState& g = sharedSession().game;
     g.PlayState = 1;  // dead, with "Game over." shown
     shown().figureVisible = false;
     shown().messageVisible = true;
@@ -70,17 +71,17 @@ class GodsToolsTest : public QObject {
     g.PlayerPos = {0, 0};  // the arrows shift him without playing a turn, never off the grid
     click("<");
     click("^");  // at y = 0
-    QCOMPARE(sharedGame().PlayerPos, (BytePos{0, 0}));
+    QCOMPARE(sharedSession().game.PlayerPos, (BytePos{0, 0}));
     click(">");
     click("V");                                        // onto the star, which is not collected
     QCOMPARE(int(shown().view[40]), int(tile::Star));  // the board was redrawn around him
     click("V");                                        // into the wall: he stands in it
-    QCOMPARE(sharedGame().PlayerPos, (BytePos{1, 2}));
-    QCOMPARE(int(sharedGame().code(1, 1)), int(tile::Star));
-    sharedGame().PlayerPos = {49, 49};
+    QCOMPARE(sharedSession().game.PlayerPos, (BytePos{1, 2}));
+    QCOMPARE(int(sharedSession().game.code(1, 1)), int(tile::Star));
+    sharedSession().game.PlayerPos = {49, 49};
     click(">");
     click("V");
-    QCOMPARE(sharedGame().PlayerPos, (BytePos{49, 49}));
+    QCOMPARE(sharedSession().game.PlayerPos, (BytePos{49, 49}));
     QVERIFY(testing::saveShot(Form8(), QStringLiteral("gods_tools")));
   }
 
@@ -88,12 +89,12 @@ class GodsToolsTest : public QObject {
     const std::optional<Level> saved = ReadLevel(folder->folder("Levels") / "played.lev").value;
     QTest::keyClick(Form8(), Qt::Key_6);
     QTest::keyClick(Form8(), Qt::Key_2);  // onto the star, which is collected
-    QCOMPARE(sharedGame().PlayerPos, (BytePos{1, 1}));
-    QCOMPARE(int(sharedGame().code(1, 1)), int(tile::Empty));
+    QCOMPARE(sharedSession().game.PlayerPos, (BytePos{1, 1}));
+    QCOMPARE(int(sharedSession().game.code(1, 1)), int(tile::Empty));
     QTest::keyClick(Form8(), Qt::Key_Escape);
     testing::settleEvents();
-    QVERIFY(ui::loadedForm(2) && !ui::loadedForm(1) && !ui::loadedForm(8));
-    QCOMPARE(std::optional(sharedGame().level), saved);
+    QVERIFY(app::loadedForm(2) && !app::loadedForm(1) && !app::loadedForm(8));
+    QCOMPARE(std::optional(sharedSession().game.level), saved);
     QCOMPARE(Form2()->windowTitle(), QStringLiteral("Quobble - Level editor: 'PLAYED'"));
   }
 };

@@ -54,7 +54,7 @@ class PictureStoreTest : public QObject {
       else
         pictures.emplace_back(QStringLiteral("code %1").arg(code), image);
     }
-    QCOMPARE(pictures.size(), kValidTileCodes.size());
+    QCOMPARE(pictures.size(), kTiles.size());
     pictures.emplace_back(QStringLiteral("the warning"), warning);
     expectDistinct(pictures);
     QCOMPARE(imageOf(PictureStore::hangerFacing(10)), warning);
@@ -91,7 +91,7 @@ class PictureStoreTest : public QObject {
   // Every picture in a labelled grid, at real size and three times enlarged.
   void galleryOfEveryPicture() {
     std::vector<std::pair<QString, const QPixmap*>> entries;
-    for (int code : kValidTileCodes) entries.emplace_back(QString::number(code), &PictureStore::tile(code));
+    for (const Tile& t : kTiles) entries.emplace_back(QString::number(t.code), &PictureStore::tile(t.code));
     for (int f = 11; f <= 14; ++f)
       entries.emplace_back(QStringLiteral("hanger %1").arg(f), &PictureStore::hangerFacing(f));
     for (int i = 0; i < 10; ++i)

@@ -14,7 +14,7 @@ bool knownStateByte(uint8_t s) {
 
 }  // namespace
 
-std::string brokenInvariant(const sim::Session& s) {
+std::string brokenInvariant(const Session& s) {
   const GameState& g = s.game;
   const BoardModel& b = s.board;
   if (g.PlayerPos.x >= kMapSize || g.PlayerPos.y >= kMapSize) return "the player left the map";

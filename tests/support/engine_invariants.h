@@ -4,11 +4,12 @@
 
 #include <string>
 
-#include "sim/session.h"
+#include "board/session.h"
+#include "sim/dump.h"
 
 namespace quobbles::testing {
 
 // Empty when every invariant holds, else what is broken.
-std::string brokenInvariant(const sim::Session& s);
+std::string brokenInvariant(const Session& s);
 
 }  // namespace quobbles::testing

@@ -10,60 +10,6 @@
 
 namespace quobbles::sim {
 
-const std::array<LegendEntry, 51> kLegend = {{
-    {'.', 0, "Empty"},
-    {'+', 1, "Button"},
-    {'@', 2, "StartSquare (never drawn by the editor)"},
-    {'X', 3, "Explosion (never drawn by the editor)"},
-    {'M', 4, "Mine"},
-    {'P', 5, "PlayersDoor"},
-    {'<', 6, "GravityLeft"},
-    {'>', 7, "GravityRight"},
-    {'?', 8, "HiddenPicture8 (never drawn by the editor)"},
-    {'T', 9, "Teleport"},
-    {'i', 10, "Invisibility"},
-    {'m', 11, "MineStuff"},
-    {'r', 12, "RemoveBlock"},
-    {'a', 13, "FourDirectionShoot"},
-    {'I', 14, "Immortality"},
-    {'*', 15, "Star"},
-    {'C', 16, "Candle"},
-    {'x', 18, "SpikeBall"},
-    {'s', 19, "ShadowWall"},
-    {'w', 20, "BreakableWall"},
-    {'1', 21, "BreakableWall2"},
-    {'2', 22, "BreakableWall3"},
-    {'3', 23, "BreakableWall4"},
-    {'4', 24, "BreakableWall5"},
-    {'5', 25, "BreakableWall6"},
-    {'D', 40, "Door"},
-    {'#', 60, "PermanentWall"},
-    {'6', 61, "PermanentWall"},
-    {'7', 62, "PermanentWall"},
-    {'8', 63, "PermanentWall"},
-    {'9', 64, "PermanentWall"},
-    {'0', 65, "PermanentWall"},
-    {'E', 66, "Exit"},
-    {'=', 67, "PermanentWall"},
-    {'&', 68, "PermanentWall"},
-    {'O', 80, "BrownBlock (starts from all four sides)"},
-    {'|', 81, "BrownBlockVertical"},
-    {'-', 82, "BrownBlockHorizontal"},
-    {')', 83, "BrownBlockRight"},
-    {'^', 84, "BrownBlockUp"},
-    {'(', 85, "BrownBlockLeft"},
-    {'v', 86, "BrownBlockDown"},
-    {'_', 99, "DarkSquare (never drawn by the editor)"},
-    {'U', 100, "PurpleBlock (starts from all four sides)"},
-    {'!', 101, "PurpleBlockVertical"},
-    {'~', 102, "PurpleBlockHorizontal"},
-    {']', 103, "PurpleBlockRight"},
-    {'A', 104, "PurpleBlockUp"},
-    {'[', 105, "PurpleBlockLeft"},
-    {'Y', 106, "PurpleBlockDown"},
-    {'H', 120, "Hanger"},
-}};
-
 const std::array<SpecialName, 5> kSpecialNames = {{
     {"invisibility", tile::Invisibility},
     {"mine", tile::MineStuff},
@@ -71,18 +17,6 @@ const std::array<SpecialName, 5> kSpecialNames = {{
     {"attack", tile::FourDirectionShoot},
     {"immortality", tile::Immortality},
 }};
-
-std::optional<uint8_t> codeOfSymbol(char symbol) {
-  for (const LegendEntry& e : kLegend)
-    if (e.symbol == symbol) return e.code;
-  return std::nullopt;
-}
-
-char symbolOfCode(uint8_t code) {
-  for (const LegendEntry& e : kLegend)
-    if (e.code == code) return e.symbol;
-  return '?';
-}
 
 namespace {
 
@@ -202,9 +136,9 @@ Outcome<LevelText> parseLevelText(std::string_view text) {
 std::string formatLevelText(const LevelText& text, char fill) {
   const Level& level = text.level;
   const uint8_t fillCode = codeOfSymbol(fill).value_or(tile::PermanentWall);
-  std::string out =
-      "name: " + utf8FromGameText(level.LevelName) + "\ncode: " + std::to_string(level.EditCode) +
-      "\nstatus: " + std::to_string(level.LevelStatus) + "\nfill: " + symbolOfCode(fillCode) + '\n';
+  std::string out = "name: " + utf8FromGameText(level.LevelName) +
+                    "\ncode: " + std::to_string(level.EditCode) +
+                    "\nstatus: " + std::to_string(level.LevelStatus) + "\nfill: " + symbolOf(fillCode) + '\n';
   if (!text.solution.empty()) out += "solution: " + text.solution + '\n';
   if (!text.starSolution.empty()) out += "stars: " + text.starSolution + '\n';
   if (!text.needs.empty()) {
@@ -219,8 +153,8 @@ std::string formatLevelText(const LevelText& text, char fill) {
   std::vector<std::string> rows;
   for (int y = 0; y < kMapSize; ++y) {
     std::string row;
-    for (int x = 0; x < kMapSize; ++x) row.push_back(symbolOfCode(level.code(x, y)));
-    const std::size_t last = row.find_last_not_of(symbolOfCode(fillCode));
+    for (int x = 0; x < kMapSize; ++x) row.push_back(symbolOf(level.code(x, y)));
+    const std::size_t last = row.find_last_not_of(symbolOf(fillCode));
     row.erase(last == std::string::npos ? 0 : last + 1);
     rows.push_back(row);
   }

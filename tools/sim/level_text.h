@@ -29,18 +29,7 @@
 
 namespace quobbles::sim {
 
-struct LegendEntry {
-  char symbol;
-  uint8_t code;
-  const char* meaning;
-};
-
-// One character for each of the 51 codes a map may hold.
-extern const std::array<LegendEntry, 51> kLegend;
-
-std::optional<uint8_t> codeOfSymbol(char symbol);
-// The symbol of a valid code; '?' never appears for one.
-char symbolOfCode(uint8_t code);
+// The map characters are the tiles' own (state/tiles.h: codeOfSymbol, symbolOf).
 
 // The five specials as named after "needs:", with the code of their pick-up.
 struct SpecialName {

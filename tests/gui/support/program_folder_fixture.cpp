@@ -8,11 +8,12 @@
 #include <fstream>
 #include <stdexcept>
 
-#include "board/board_model.h"
+#include "app/forms.h"
+#include "app/navigator.h"
+#include "board/session.h"
 #include "editor/editor_logic.h"
-#include "editor/level_file.h"
+#include "state/level_file.h"
 #include "state/program_files.h"
-#include "ui/forms.h"
 
 namespace quobbles::testing {
 
@@ -28,7 +29,7 @@ void settleEvents() {
 QList<int> openForms() {
   QList<int> open;
   for (int n = 1; n <= 9; ++n)
-    if (const QWidget* form = ui::loadedForm(n)) open << (form->isVisible() ? n : -n);
+    if (const QWidget* form = app::loadedForm(n)) open << (form->isVisible() ? n : -n);
   return open;
 }
 
@@ -48,15 +49,15 @@ ProgramFolderFixture::ProgramFolderFixture() {
   if (!dir_.isValid()) throw std::runtime_error("cannot make a temporary folder");
   for (const char* name : {"Levels", "Campain", "Players"}) fs::create_directories(root() / name);
   setProgramFolder(root());
-  ui::unloadAll();
+  app::unloadAll();
   settleEvents();
-  sharedGame() = GameState{};
-  sharedBoard() = BoardModel{};
+  app::installNavigator();
+  sharedSession() = Session{};
   editor::sharedEditor() = editor::EditorState{};
 }
 
 ProgramFolderFixture::~ProgramFolderFixture() {
-  ui::unloadAll();
+  app::unloadAll();
   settleEvents();
 }
 

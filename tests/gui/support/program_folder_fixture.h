@@ -1,7 +1,7 @@
 // A throw-away program folder for GUI tests: Levels, Campain and Players in a fresh temporary
 // folder, set as the program's folder, with helpers to put level files and profiles in it.
-// It also resets the shared game state, the board and the editor's variables to their
-// start-of-program values and unloads every window.
+// It also puts the program's navigator in place, resets the game's session and the editor's
+// variables to their start-of-program values and unloads every window.
 #pragma once
 
 #include <QList>

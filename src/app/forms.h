@@ -1,0 +1,51 @@
+// The program's windows, one global instance each, Form1 .. Form9, built on first use.
+// Unloading a window destroys it, so its controls are built anew from their design the next time
+// it is used; each window's own variables live elsewhere and last for the whole run. Only the
+// navigator (and tests) reach windows through here; windows never reach each other.
+#pragma once
+
+#include <QPointer>
+#include <QVariant>
+#include <QWidget>
+
+namespace quobbles {
+
+class BoardWindow;         // the board
+class EditorWindow;        // the level editor
+class MainMenuWindow;      // the main menu
+class MapSelectionWindow;  // the campaign's map selection
+class HelpWindow;          // the help text
+class CreditsWindow;       // the credits
+class TextureHelpWindow;   // the legend of pictures
+class GodsToolsWindow;     // God's Tools of a test play
+class MessageWindow;       // the note for level makers
+
+BoardWindow* Form1();
+EditorWindow* Form2();
+MainMenuWindow* Form3();
+MapSelectionWindow* Form4();
+HelpWindow* Form5();
+CreditsWindow* Form6();
+TextureHelpWindow* Form7();
+GodsToolsWindow* Form8();
+MessageWindow* Form9();
+
+namespace app {
+
+// Window number n (1..9) if it is loaded, else nullptr. Asking never builds a window.
+QWidget* loadedForm(int n);
+// The number (1..9) of a loaded window, or 0.
+int formNumber(const QWidget* form);
+
+// Shows a window, or brings it to the front if it is already shown.
+void showForm(QWidget* form);
+// Closes and destroys a window; safe to call from the window's own event handlers. The next
+// FormN() builds it anew.
+void Unload(QWidget* form);
+// Unloads window number n if it is loaded.
+void unloadForm(int n);
+// Unloads every window (the program ends).
+void unloadAll();
+
+}  // namespace app
+}  // namespace quobbles

@@ -1,0 +1,30 @@
+// The program's navigator: every move between windows (which opens next, which close) happens
+// here, so that no window knows another.
+#pragma once
+
+#include "ui/navigation.h"
+
+namespace quobbles::app {
+
+class Navigator : public ui::Navigation {
+ public:
+  void loggedIn() override;
+  void openEditor() override;
+  void openCredits() override;
+  void exitProgram() override;
+  void playLevel(QWidget* from) override;
+  void backToMainMenu(QWidget* from) override;
+  void showHelp() override;
+  void boardLeft(LeaveTo next) override;
+  void boardKey(int16_t key) override;
+  void boardChanged() override;
+  void startTestPlay() override;
+  void editorClosed() override;
+  void showLevelMakersNote() override;
+  void closeWindow(QWidget* window) override;
+};
+
+// Puts the program's navigator in place; the program does it once at start-up, GUI tests too.
+void installNavigator();
+
+}  // namespace quobbles::app

@@ -1,0 +1,81 @@
+// The level editor (Form2): a scrolling 9 x 9 view onto the shared level record, the palette of
+// tiles, the level's name and edit code, the editing extent and the command buttons. It draws
+// what the editor's rules decide; its commands ask the user through the program's prompts.
+#pragma once
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWidget>
+#include <array>
+#include <cstdint>
+#include <map>
+
+#include "editor/editor_commands.h"
+#include "editor/editor_logic.h"
+
+namespace quobbles {
+
+class EditorWindow : public QWidget {
+  Q_OBJECT
+
+ public:
+  EditorWindow();
+
+  // Runs the load handler again (the board calls it when a test play ends).
+  void F_L();
+  // Puts the level record into the controls, resets the view and redraws.
+  void Päivitä_tiedot();
+  // Redraws the 81 view squares.
+  void kartan_piirto();
+
+  // The handlers, public so that the program's other windows and the tests can drive them.
+  void Comm_Click(int Index);
+  void Image1_Click();
+  void Textuuri_Click(int code);
+  // The mouse over view square k; Click and DblClick act on the square it left in CursorSquare.
+  void Ruutu_MouseMove(int k, Qt::KeyboardModifiers shift);
+  void Ruutu_Click();
+  void Ruutu_DblClick();
+  void Form_KeyPress(int16_t KeyAscii);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void buildView();
+  void buildPalette();
+  void buildFields();
+  void buildCommands();
+  QLabel* addPaletteEntry(QWidget* parent, int code, const char* caption, QPoint at);
+  void Form_Load();
+  void Text1_Change(int Index);
+  void Kkokoko_Change(int Index);
+  void run(editor::EditorCommand command);
+  void carryOut(const editor::CommandOutcome& outcome);
+  void squareOutOfMap();
+  int viewCellAt(QWidget* source, QPoint pos) const;
+  bool mouseOnViewSquare(QObject* watched, QEvent* event);
+  bool keyFromChild(QObject* watched, QKeyEvent* event);
+
+  std::array<QLabel*, editor::kEditorViewCells> Ruutu_{};
+  std::array<int, editor::kEditorViewCells> shownPicture_{};  // what each view square shows now
+  std::map<int, QLabel*> Textuuri_;
+  QFrame* Shape1_ = nullptr;
+  QLabel* Label1_ = nullptr;
+  QLabel* Image1_ = nullptr;
+  std::array<QLineEdit*, 2> Text1_{};
+  QScrollBar* HScroll1_ = nullptr;
+  QScrollBar* VScroll1_ = nullptr;
+  std::array<QScrollBar*, 2> Kkokoko_{};
+  std::array<QLabel*, 2> Label3_{};
+  std::array<QPushButton*, 8> Comm_{};
+  int pressedCell_ = -1;        // the view square a left button went down on
+  bool forwardingKey_ = false;  // a key is being handed on to the control it was meant for
+};
+
+}  // namespace quobbles

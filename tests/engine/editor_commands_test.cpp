@@ -1,0 +1,225 @@
+// The editor's commands as a level maker drives them: copy, paste and the labyrinth through their
+// questions; saving and loading with their refusals; the mended faults (refused names, Cancel,
+// failed writes, missing files); and the ask-to-save question before close, new and load.
+#include "editor/editor_commands.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "state/level_file.h"
+#include "state/program_files.h"
+#include "state/tiles.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+
+namespace quobbles::editor {
+namespace {
+
+namespace fs = std::filesystem;
+using Refresh = CommandOutcome::Refresh;
+using Next = CommandOutcome::Next;
+using Strings = std::vector<std::string>;
+
+class EditorCommands : public ::testing::Test {
+ protected:
+  EditorCommands() { setProgramFolder(dir.path()); }
+  ~EditorCommands() override { setProgramFolder({}); }
+
+  // Runs a command with the prompts answered as given; `said` then holds what it asked.
+  CommandOutcome run(EditorCommand command, const Strings& inputs = {}, std::deque<Answer> answers = {}) {
+    prompts = {};
+    prompts.inputs.assign(inputs.begin(), inputs.end());
+    prompts.answers = std::move(answers);
+    const CommandOutcome outcome = Comm_Click(command, g, e, prompts);
+    said.clear();
+    for (const auto& a : prompts.asked) said.push_back(a.title + ": " + a.text);
+    return outcome;
+  }
+  std::string codes(int y, int from, int to) const {
+    std::string out;
+    for (int x = from; x <= to; ++x) out += (x > from ? " " : "") + std::to_string(g.code(x, y));
+    return out;
+  }
+  long files() const { return std::distance(fs::recursive_directory_iterator(dir.path()), {}); }
+  fs::path levels() const { return dir.path() / "Levels"; }
+
+  testing::TempFolder dir;
+  GameState g;
+  EditorState e;
+  testing::ScriptedPrompts prompts;
+  Strings said;
+};
+
+TEST_F(EditorCommands, CopyPasteAndTheLabyrinthAskFirst) {
+  for (int x = 0; x < 4; ++x) g.code(x, 3) = static_cast<uint8_t>(20 + x);
+  const std::string area = "Select area to be copied: ", where = "Where do I put this?: ",
+                    paste = "Paste?: It may be good idea to save first.. Paste now?";
+  EXPECT_EQ(run(EditorCommand::kCopy, {"0", "3", "3", "3"}), CommandOutcome{});
+  EXPECT_EQ(said,
+            (Strings{area + "Left edge of area (X-position):", area + "Top of area (Y-position):",
+                     area + "Right edge of area (X-position):", area + "Bottom of area (Y-position):"}));
+  // One square to the right of itself: each pasted square is read again as the next source.
+  EXPECT_EQ(run(EditorCommand::kPaste, {"1", "3"}, {Answer::kYes}),
+            (CommandOutcome{Refresh::kView, Next::kStay}));
+  EXPECT_EQ(said,
+            (Strings{paste, where + "Left edge of area (X-position):", where + "Top of area (Y-position):"}));
+  EXPECT_EQ(codes(3, 0, 5), "20 20 20 20 20 0");
+  EXPECT_FALSE(e.LevelChanged);  // a paste does not mark the level
+  EXPECT_EQ(run(EditorCommand::kPaste, {}, {Answer::kNo}), CommandOutcome{});  // No ends it
+  EXPECT_EQ(said, Strings{paste});
+  for (std::size_t cancelAt = 0; cancelAt < 4; ++cancelAt) {  // Cancel gives the empty text
+    run(EditorCommand::kCopy, Strings(cancelAt, "1"));
+    EXPECT_EQ(said.back(), "Error:: Uncorrect value!") << cancelAt;
+    EXPECT_EQ(said.size(), cancelAt + 2);
+    EXPECT_EQ(prompts.asked.back().icon, Icon::kCritical);
+  }
+  // A paste cut short still shows what it pasted.
+  EXPECT_EQ(run(EditorCommand::kPaste, {"1"}, {Answer::kYes}), (CommandOutcome{Refresh::kView, Next::kStay}));
+  EXPECT_EQ(said.back(), "Error:: Uncorrect value!");
+
+  g.level.LevelName = "Maze";
+  prompts = {};
+  prompts.answers = {Answer::kNo, Answer::kYes};
+  EXPECT_EQ(Image1_Click(g, e, prompts), CommandOutcome{});  // No keeps the map
+  EXPECT_EQ(g.code(4, 3), 20);
+  EXPECT_EQ(Image1_Click(g, e, prompts), (CommandOutcome{Refresh::kAll, Next::kStay}));
+  EXPECT_EQ(prompts.asked.size(), 2u);
+  EXPECT_EQ(prompts.asked[1].text,
+            "This tool destroys all and makes whole map as a huge labyrinth. Do you want to use it now?");
+  EXPECT_EQ((std::tuple{g.level.LevelName, g.code(1, 1), e.SelectedTile}),
+            (std::tuple{std::string(), tile::PermanentWall, tile::PermanentWall}));
+}
+
+TEST_F(EditorCommands, SaveAndLoadRoundTripAndTheLoadsRefusals) {
+  Level level{"Round", -1234, kPassed, {}};
+  level.code(49, 49) = tile::PurpleBlockUp;
+  g.level = level;
+  g.PlayerPos = {7, 7};
+  EXPECT_EQ(run(EditorCommand::kSave, {"Round"}), (CommandOutcome{Refresh::kAll, Next::kStay}));
+  EXPECT_EQ(said, Strings{"Save level: Name:"});
+  EXPECT_EQ(prompts.asked[0].defaultText, "Round");
+  EXPECT_EQ((std::tuple{g.PlayerPos.x, g.PlayerPos.y}), (std::tuple{0, 0}));  // the view back at (0, 0)
+  level.LevelStatus = kUnpassed;  // a changed level must be passed again
+  EXPECT_EQ(ReadLevel(levels() / "Round.lev").value, std::optional(level));
+  Clear_map(g, e, ClearMode::kPlain);  // loaded under another spelling, the file's own name comes back
+  EXPECT_EQ(run(EditorCommand::kLoad, {"ROUND", " -1234.0 "}), (CommandOutcome{Refresh::kAll, Next::kStay}));
+  EXPECT_EQ(said, (Strings{"Load level: Name:", "Load Level: Enter EditCode:"}));
+  EXPECT_EQ(g.level, level);
+
+  std::ofstream(levels() / "short.lev", std::ios::binary) << std::string{4, 0, 'a', 'b'};
+  ASSERT_EQ(WriteLevel(levels() / "Map3.lev", Level{"Map3", 0, kCampaignMap, {}}), "");
+  const long before = files();
+  const std::pair<Strings, std::string> refused[] = {
+      {{"Round", "1234"}, "Load Level: Access denied - Wrong code!"},
+      {{"Map3"}, "Load Level: This is campain map. You can't edit it."},    // no code is asked for
+      {{"ghost"}, "Load Level: The level \"ghost\" could not be loaded:"},  // nothing is made
+      {{"short"}, "Load Level: The level \"short\" could not be loaded:"}};
+  for (const auto& [inputs, refusal] : refused) {
+    g.level = level;
+    EXPECT_EQ(run(EditorCommand::kLoad, inputs), (CommandOutcome{Refresh::kAll, Next::kStay}));
+    EXPECT_EQ(said.size(), inputs.size() + 1);
+    EXPECT_EQ(said.back().rfind(refusal, 0), 0u) << said.back();
+    EXPECT_EQ(prompts.asked.back().icon, Icon::kExclamation);
+    EXPECT_EQ(g.level, Level{});  // nothing of the refused level stays
+  }
+  EXPECT_EQ(files(), before);
+  // Cancel at the name keeps the level; a name that cannot be a file is refused before any file.
+  g.level = level;
+  EXPECT_EQ(run(EditorCommand::kLoad, {""}), CommandOutcome{});
+  EXPECT_EQ(run(EditorCommand::kLoad, {"../Round"}), CommandOutcome{});
+  EXPECT_EQ(said.back().rfind("Load Level: There can be no level named \"../Round\"", 0), 0u) << said.back();
+  EXPECT_EQ(g.level, level);
+}
+
+TEST_F(EditorCommands, ASaveThatFailsOrIsCancelledWritesNothingAndStartsNoTestPlay) {
+  const long before = files();
+  for (const std::string& name : {std::string(), std::string("../evil"), std::string(100000, 'n')}) {
+    e.LevelChanged = name.empty();
+    run(EditorCommand::kSave, {name});
+    EXPECT_EQ(said.size(), name.empty() ? 1u : 2u);
+    EXPECT_LT(said.back().size(), 300u);  // a long name is quoted cut short
+    EXPECT_TRUE(e.LevelChanged);          // still to be saved
+    EXPECT_EQ(run(EditorCommand::kSaveAndPlay, {name}), CommandOutcome{});
+    EXPECT_FALSE(g.EditorTestPlay);
+  }
+  EXPECT_EQ(files(), before);
+  fs::remove_all(levels());
+  std::ofstream(levels()) << "x";  // a file where the folder belongs
+  EXPECT_EQ(run(EditorCommand::kSaveAndPlay, {"blocked"}), CommandOutcome{});
+  EXPECT_NE(said.back().find("\"blocked\""), std::string::npos);
+  // Yes to the question, then a failing save: the editor stays open with its drawing.
+  EXPECT_EQ(run(EditorCommand::kCloseEditor, {"blocked"}, {Answer::kYes}), CommandOutcome{});
+  EXPECT_TRUE(e.LevelChanged);
+
+  fs::remove(levels());
+  g.level.LevelName = "Played";
+  EXPECT_EQ(run(EditorCommand::kSaveAndPlay, {"Played"}), (CommandOutcome{Refresh::kAll, Next::kTestPlay}));
+  EXPECT_TRUE(g.EditorTestPlay);
+  EXPECT_TRUE(fs::exists(levels() / "Played.lev"));
+}
+
+TEST_F(EditorCommands, CloseNewAndLoadAskToSaveOnlyAfterDrawing) {
+  fs::create_directories(levels());
+  ASSERT_EQ(WriteLevel(levels() / "Stored.lev", Level{"Stored", 9, kUnpassed, {}}), "");
+  // Drawn?, the answer, the name then typed for the save ("": Cancel), and whether close and new
+  // go on.
+  const std::tuple<bool, Answer, const char*, bool> cases[] = {
+      {false, Answer::kCancel, "", true}, {true, Answer::kCancel, "", false}, {true, Answer::kNo, "", true},
+      {true, Answer::kYes, "kept", true}, {true, Answer::kYes, "", false},
+  };
+  for (EditorCommand command :
+       {EditorCommand::kCloseEditor, EditorCommand::kNewLevel, EditorCommand::kLoad}) {
+    for (const auto& [drawn, answer, name, proceeds] : cases) {
+      const bool load = command == EditorCommand::kLoad;
+      const bool goesOn = proceeds || (load && answer == Answer::kCancel);  // load goes on after Cancel
+      Clear_map(g, e, ClearMode::kPlain);
+      g.code(2, 2) = tile::Star;
+      e.LevelChanged = drawn;
+      Strings inputs = load ? Strings{"Stored", "9"} : Strings{};
+      if (answer == Answer::kYes) inputs.insert(inputs.begin(), name);
+      const CommandOutcome outcome = run(command, inputs, {answer});
+      const std::string what = std::to_string(int(command)) + " " + std::to_string(drawn) + " " + name;
+      EXPECT_EQ(!said.empty() && said[0] == "Editor:: Save changes to the level?", drawn) << what;
+      if (drawn) {
+        EXPECT_EQ(prompts.asked[0].buttons, Buttons::kYesNoCancel) << what;
+      }
+      EXPECT_EQ(fs::exists(levels() / (std::string(name) + ".lev")), *name != 0) << what;
+      EXPECT_EQ(g.code(2, 2), goesOn ? 0 : tile::Star) << what;
+      EXPECT_EQ(g.level.LevelName, std::string(load && goesOn ? "Stored" : "")) << what;
+      EXPECT_EQ(outcome.next,
+                command == EditorCommand::kCloseEditor && goesOn ? Next::kMainMenu : Next::kStay)
+          << what;
+      fs::remove(levels() / "kept.lev");
+    }
+  }
+}
+
+TEST_F(EditorCommands, BackFromATestPlayTheSavedLevelReturnsOrIsKeptWhenUnreadable) {
+  Level saved{"Trip", 5, kUnpassed, {}};
+  saved.code(3, 3) = tile::BrownBlock;
+  fs::create_directories(levels());
+  ASSERT_EQ(WriteLevel(levels() / "Trip.lev", saved), "");
+  g.level = saved;
+  g.level.code(3, 3) = tile::Empty;  // as the play left it
+  reloadAfterTestPlay(g, e, prompts);
+  EXPECT_EQ(g.level, saved);
+  EXPECT_TRUE(prompts.asked.empty());
+
+  fs::remove(levels() / "Trip.lev");
+  g.level.code(3, 3) = tile::Empty;
+  reloadAfterTestPlay(g, e, prompts);
+  EXPECT_EQ(g.level.code(3, 3), tile::Empty);  // kept as played, and offered for saving
+  EXPECT_TRUE(e.LevelChanged);
+  ASSERT_EQ(prompts.messages().size(), 1u);
+  EXPECT_EQ(prompts.messages()[0].rfind("The level could not be read back from its file:", 0), 0u);
+}
+
+TEST_F(EditorCommands, TheNoteForLevelMakersIsShownBesideTheEditor) {
+  EXPECT_EQ(run(EditorCommand::kMessage), (CommandOutcome{Refresh::kNothing, Next::kShowNote}));
+  EXPECT_TRUE(said.empty());
+}
+
+}  // namespace
+}  // namespace quobbles::editor

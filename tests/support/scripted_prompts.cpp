@@ -1,0 +1,46 @@
+// Prompts answered from a script.
+#include "support/scripted_prompts.h"
+
+namespace quobbles::testing {
+
+namespace {
+
+template <class T>
+T next(std::deque<T>& queue, int& unanswered, T none) {
+  if (queue.empty()) {
+    ++unanswered;
+    return none;
+  }
+  T a = std::move(queue.front());
+  queue.pop_front();
+  return a;
+}
+
+}  // namespace
+
+Answer ScriptedPrompts::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
+                                bool systemModal) {
+  asked.push_back({Asked::Kind::kMessage, text, title, buttons, icon, systemModal, {}});
+  if (buttons == Buttons::kOk) return Answer::kOk;
+  return next(answers, unanswered, Answer::kCancel);
+}
+
+std::string ScriptedPrompts::input(const std::string& prompt, const std::string& title,
+                                   const std::string& defaultText) {
+  asked.push_back({Asked::Kind::kInput, prompt, title, Buttons::kOk, Icon::kNone, false, defaultText});
+  return next(inputs, unanswered, std::string());
+}
+
+std::string ScriptedPrompts::openFile(const std::string& filter, const std::string& initialFolder) {
+  asked.push_back({Asked::Kind::kOpenFile, filter, initialFolder, Buttons::kOk, Icon::kNone, false, {}});
+  return next(files, unanswered, std::string());
+}
+
+std::vector<std::string> ScriptedPrompts::messages() const {
+  std::vector<std::string> out;
+  for (const Asked& a : asked)
+    if (a.kind == Asked::Kind::kMessage) out.push_back(a.text);
+  return out;
+}
+
+}  // namespace quobbles::testing
