@@ -78,7 +78,7 @@ void showForm(QWidget* form) {
   form->activateWindow();
 }
 
-void Unload(QWidget* form) {
+void unload(QWidget* form) {
   if (!form || form->property(kUnloadedProperty).toBool()) return;
   form->setProperty(kUnloadedProperty, true);
   form->hide();
@@ -86,7 +86,7 @@ void Unload(QWidget* form) {
 }
 
 void unloadForm(int n) {
-  Unload(loadedForm(n));
+  unload(loadedForm(n));
 }
 
 void unloadAll() {

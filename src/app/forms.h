@@ -41,7 +41,7 @@ int formNumber(const QWidget* form);
 void showForm(QWidget* form);
 // Closes and destroys a window; safe to call from the window's own event handlers. The next
 // FormN() builds it anew.
-void Unload(QWidget* form);
+void unload(QWidget* form);
 // Unloads window number n if it is loaded.
 void unloadForm(int n);
 // Unloads every window (the program ends).

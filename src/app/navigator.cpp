@@ -46,12 +46,12 @@ void Navigator::exitProgram() {
 void Navigator::playLevel(QWidget* from) {
   showForm(Form1());
   Form1()->kartan_piirto();
-  Unload(from);
+  unload(from);
 }
 
 void Navigator::backToMainMenu(QWidget* from) {
   showForm(Form3());
-  Unload(from);
+  unload(from);
 }
 
 void Navigator::showHelp() {
@@ -108,7 +108,7 @@ void Navigator::showLevelMakersNote() {
 }
 
 void Navigator::closeWindow(QWidget* window) {
-  Unload(window);
+  unload(window);
 }
 
 void installNavigator() {

@@ -15,7 +15,7 @@ using Bytes = std::vector<uint8_t>;
 
 // A value, or the reason it could not be had (in words fit for a message box).
 template <class T>
-struct Outcome {
+struct [[nodiscard]] Outcome {
   std::optional<T> value;
   std::string reason;
 
@@ -31,7 +31,7 @@ Outcome<Bytes> readFileStart(const std::filesystem::path& path, std::size_t maxB
 // Replaces (or creates) the file with exactly these bytes: written to a temporary file in the
 // same folder, flushed to disk, then renamed over the old one. Returns an empty text on
 // success, otherwise the reason of the failure; on failure the old file is left as it was.
-std::string replaceFile(const std::filesystem::path& path, const Bytes& bytes);
+[[nodiscard]] std::string replaceFile(const std::filesystem::path& path, const Bytes& bytes);
 
 // Little-endian helpers for the record layouts.
 inline void putU16(Bytes& out, uint16_t v) {

@@ -12,6 +12,6 @@ constexpr std::size_t kMaxNameLength = 64;
 
 // Empty when `name` (Windows-1252 bytes) may be used as a file's base name; otherwise the
 // reason, in words for a message box.
-std::string fileNameProblem(const std::string& name);
+[[nodiscard]] std::string fileNameProblem(const std::string& name);
 
 }  // namespace quobbles

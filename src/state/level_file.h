@@ -19,6 +19,6 @@ Outcome<Level> decodeLevel(const Bytes& bytes);
 
 Outcome<Level> ReadLevel(const std::filesystem::path& path);
 // Replaces the file whole; returns an empty text on success, else the reason.
-std::string WriteLevel(const std::filesystem::path& path, const Level& level);
+[[nodiscard]] std::string WriteLevel(const std::filesystem::path& path, const Level& level);
 
 }  // namespace quobbles

@@ -19,6 +19,6 @@ Outcome<Profile> decodeProfile(const Bytes& bytes);
 
 Outcome<Profile> readProfile(const std::filesystem::path& path);
 // Replaces the file whole; returns an empty text on success, else the reason.
-std::string writeProfile(const std::filesystem::path& path, const Profile& profile);
+[[nodiscard]] std::string writeProfile(const std::filesystem::path& path, const Profile& profile);
 
 }  // namespace quobbles

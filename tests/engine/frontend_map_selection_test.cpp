@@ -59,7 +59,8 @@ TEST_F(MapSelectionRules, ColoursFollowProgressAndTheFrameTakesTheRowsColour) {
   EXPECT_EQ(s.Lista[3].caption, "---");
   Lista_Click(s, g, 3);  // ignored
   EXPECT_EQ(where(), (Where{2, 0, 2}));
-  selectionKey(s, g, '2');  // scrolls; the new middle row is "---": the frame goes, map 2 stays selected
+  EXPECT_EQ(selectionKey(s, g, '2'), SelectionKeyResult::kNothing);  // scrolls; the new middle row is "---":
+                                                                     // the frame goes, map 2 stays selected
   EXPECT_EQ(where(), (Where{2, 1, kHiddenRow}));
   g.MapNumber = 0;
   open(1, "2");  // no step onto the "---" row below the only map
@@ -90,7 +91,7 @@ TEST_F(MapSelectionRules, KeysWalkTheTopRowsThenScrollUnderTheMiddleRow) {
   g.MapNumber = 9;
   open(20);
   Skrolli_Change(s, g.profile, 0);
-  selectionKey(s, g, '8');
+  EXPECT_EQ(selectionKey(s, g, '8'), SelectionKeyResult::kNothing);
   EXPECT_EQ(where(), (Where{8, 6, 2}));
 }
 

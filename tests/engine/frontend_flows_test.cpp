@@ -1,0 +1,249 @@
+// The front end's flows without their windows: logging in (cancel, refused and damaged names, a
+// missing Players folder, a new player), "Play other maps" (refusals, the warning, the file
+// dialog's start), leaving the board with Esc (the three ways back, the write-back of a first
+// pass and only of a pass), opening the map selection and playing a map, and saving progress.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "frontend/leave_board.h"
+#include "frontend/login.h"
+#include "frontend/main_menu.h"
+#include "frontend/map_selection.h"
+#include "frontend/profile_store.h"
+#include "state/level_file.h"
+#include "state/profile_file.h"
+#include "state/program_files.h"
+#include "state/tiles.h"
+#include "support/ascii_map.h"
+#include "support/scripted_prompts.h"
+#include "support/temp_folder.h"
+
+namespace quobbles {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FrontEndFlows : public ::testing::Test {
+ protected:
+  FrontEndFlows() {
+    setProgramFolder(dir.path());
+    for (const char* name : {"Levels", "Campain", "Players"}) fs::create_directories(dir.path() / name);
+  }
+  ~FrontEndFlows() override { setProgramFolder({}); }
+
+  LoginResult logIn(const std::string& name, std::deque<Answer> answers = {}) {
+    g.profile.LevelPassed.fill(kTrue);  // whoever played before
+    g.MapNumber = 9;
+    prompts = {};
+    prompts.inputs = {name};
+    prompts.answers = std::move(answers);
+    return Loggautuminen(g, prompts);
+  }
+  bool nobodyLoggedIn() const { return g.profile == Profile{} && g.LoginName.empty() && g.MapNumber == 0; }
+  std::string lastMessage() const { return prompts.asked.empty() ? "" : prompts.asked.back().text; }
+  static bool contains(const std::string& text, const char* part) {
+    return text.find(part) != std::string::npos;
+  }
+  long files() const { return std::distance(fs::recursive_directory_iterator(dir.path()), {}); }
+  // A level whose exit the player reaches by walking right.
+  static Level walkRight(int16_t status, int16_t code = 0) {
+    Level level = testing::levelFromPicture({"...E"});
+    level.EditCode = code;
+    level.LevelStatus = status;
+    return level;
+  }
+  fs::path levelFile(const char* name, const Level& level) const {
+    const fs::path path = dir.path() / "Levels" / name;
+    EXPECT_EQ(WriteLevel(path, level), "");
+    return path;
+  }
+
+  testing::TempFolder dir;
+  GameState g;
+  editor::EditorState e;
+  testing::ScriptedPrompts prompts;
+};
+
+TEST_F(FrontEndFlows, LogInRefusesCancelledAndUnusableNamesBeforeTouchingAFile) {
+  EXPECT_EQ(logIn(""), LoginResult::kStayInMenu);
+  EXPECT_TRUE(nobodyLoggedIn());
+  EXPECT_EQ(logIn("Kalle", {Answer::kNo}), LoginResult::kStayInMenu);
+  EXPECT_TRUE(nobodyLoggedIn());
+  EXPECT_EQ(lastMessage(), "Player Kalle not found. Do you want to create a new player?");
+  EXPECT_TRUE(prompts.asked.back().systemModal);
+  const long before = files();
+  for (const char* name : {"../x", "a/b", "a\\b", "..", "   ", "COM1", "nul", "x:y", "a\x01b", "trail ",
+                           "\xE6\x97\xA5\xE6\x9C\xAC" /* not in Windows-1252 */}) {
+    EXPECT_EQ(logIn(name, {Answer::kYes}), LoginResult::kStayInMenu) << name;
+    EXPECT_TRUE(nobodyLoggedIn()) << name;
+    EXPECT_TRUE(contains(lastMessage(), "cannot be used as a player name")) << name;
+  }
+  EXPECT_EQ(files(), before);
+}
+
+TEST_F(FrontEndFlows, LogInNeverHalfLoadsAProfileAndMakesANewPlayerWithEveryFlagAtZero) {
+  Bytes cut = encodeProfile(Profile{"abc", {kTrue}});
+  cut.resize(600);
+  std::ofstream(dir.path() / "Players" / "abc.plr", std::ios::binary)
+      .write(reinterpret_cast<const char*>(cut.data()), static_cast<std::streamsize>(cut.size()));
+  EXPECT_EQ(logIn("abc", {Answer::kNo}), LoginResult::kStayInMenu);
+  EXPECT_TRUE(contains(lastMessage(), "cannot be read"));
+  EXPECT_TRUE(nobodyLoggedIn());
+  EXPECT_EQ(fs::file_size(dir.path() / "Players" / "abc.plr"), 600u);  // left as it was
+
+  fs::remove_all(dir.path() / "Players");
+  std::ofstream(dir.path() / "Players") << "x";  // a file where the folder should be
+  EXPECT_EQ(logIn("Kalle", {Answer::kYes}), LoginResult::kStayInMenu);
+  EXPECT_TRUE(contains(lastMessage(), "could not be saved"));
+  EXPECT_TRUE(nobodyLoggedIn());
+
+  fs::remove(dir.path() / "Players");  // a missing folder is made
+  EXPECT_EQ(logIn("J\xC3\xB6rg", {Answer::kYes}), LoginResult::kLoggedIn);
+  EXPECT_EQ(g.profile, Profile{"J\xF6rg"});  // stored in Windows-1252, every flag 0
+  EXPECT_EQ(readProfile(dir.path() / "Players" / "J\xC3\xB6rg.plr").value, std::optional(Profile{"J\xF6rg"}));
+  Profile veteran{"abc"};
+  veteran.LevelPassed[16] = kTrue;
+  ASSERT_EQ(writeProfile(dir.path() / "Players" / "abc.plr", veteran), "");
+  EXPECT_EQ(logIn("ABC"), LoginResult::kLoggedIn);  // any letter case; the stored name is kept
+  EXPECT_EQ((std::tuple{g.profile, g.MapNumber}), (std::tuple{veteran, uint8_t{0}}));
+}
+
+TEST_F(FrontEndFlows, TheEditorOpensOnlyForAPlayerWhoPassedMap16) {
+  EXPECT_FALSE(mayOpenEditor(g.profile, prompts));
+  EXPECT_EQ(prompts.asked.back().title, "Not yet!");
+  EXPECT_EQ(
+      lastMessage(),
+      "To get edit your own maps you need to pass level number 16: 'Trip to the Garden'. If you are already "
+      "passed it enter to play campain and come back to enter to the MAP EDITOR.");
+  g.profile.LevelPassed[16] = 3;  // any value but 0 counts as passed
+  prompts = {};
+  EXPECT_TRUE(mayOpenEditor(g.profile, prompts));
+  EXPECT_TRUE(prompts.asked.empty());
+}
+
+TEST_F(FrontEndFlows, OtherMapsRefusesCampaignMapsUnknownStatusAndUnreadableFilesAndWarnsBeforeANewOne) {
+  std::ofstream(dir.path() / "Levels" / "short.lev") << std::string(100, '\0');
+  const std::pair<fs::path, const char*> refused[] = {
+      {levelFile("campaign.lev", walkRight(kCampaignMap)),
+       "This is campain map. -Ha! Don't you think it's that easy!"},
+      {levelFile("odd.lev", walkRight(7)), "status value is 7"},
+      {dir.path() / "Levels" / "short.lev", "too short"}};
+  for (const auto& [file, refusal] : refused) {
+    g.level = walkRight(kUnpassed);  // whatever was in the record before
+    prompts = {};
+    prompts.files = {file.string()};
+    EXPECT_FALSE(playOtherMaps(g, e, prompts)) << file;
+    EXPECT_TRUE(contains(lastMessage(), refusal)) << lastMessage();
+    EXPECT_EQ((std::tuple{g.level, g.LevelPath}), (std::tuple{Level{}, file.string()}));
+  }
+  // The dialog starts in Levels with the one filter; Cancel changes nothing but the path.
+  prompts = {};
+  g.LevelPath = "old";
+  EXPECT_FALSE(playOtherMaps(g, e, prompts));
+  EXPECT_EQ(
+      (std::tuple{prompts.asked[0].text, prompts.asked[0].title, g.LevelPath}),
+      (std::tuple{std::string("Levels (*.lev)"), (dir.path() / "Levels").string() + "/", std::string()}));
+
+  const fs::path fresh = levelFile("fresh.lev", walkRight(kUnpassed)),
+                 passed = levelFile("passed.lev", walkRight(kPassed));
+  prompts = {};
+  prompts.files = {fresh.string(), passed.string()};
+  EXPECT_TRUE(playOtherMaps(g, e, prompts));
+  EXPECT_EQ(prompts.asked.back().title, "Warning!");
+  EXPECT_TRUE(lastMessage().starts_with("No one has ever passed this version of this level!"));
+  EXPECT_EQ(g.level, walkRight(kUnpassed));
+  EXPECT_TRUE(playOtherMaps(g, e, prompts));
+  EXPECT_EQ(prompts.asked.size(), 3u);  // a passed level plays at once
+}
+
+TEST_F(FrontEndFlows, EscLeadsBackAndWritesOnlyAFirstPassOfAnOtherMapIntoItsFile) {
+  // A test play goes back to the editor with the record kept.
+  g.level = walkRight(kUnpassed);
+  g.EditorTestPlay = true;
+  g.PlayState = 2;
+  EXPECT_EQ(leaveBoard(g, e, prompts), LeaveTo::kEditor);
+  EXPECT_EQ((std::tuple{g.level, g.PlayState}), (std::tuple{walkRight(kUnpassed), uint8_t{0}}));
+
+  // A campaign map goes back to the selection, discarded.
+  g.EditorTestPlay = false;
+  g.level = walkRight(kCampaignMap, 4);
+  e.LevelChanged = true;
+  EXPECT_EQ(leaveBoard(g, e, prompts), LeaveTo::kMapSelection);
+  EXPECT_EQ((std::tuple{g.level, e.LevelChanged}), (std::tuple{Level{}, false}));
+
+  // An other map: its file is touched only when it was passed now for the first time.
+  const fs::path file = levelFile("mine.lev", walkRight(kUnpassed));
+  const auto stored = [&file] { return ReadLevel(file).value.value_or(Level{}); };
+  g.LevelPath = file.string();
+  for (uint8_t playState : {0, 1}) {  // given up or dead: the file stays as it is
+    g.level = walkRight(kUnpassed);
+    g.PlayState = playState;
+    EXPECT_EQ(leaveBoard(g, e, prompts), LeaveTo::kMainMenu);
+    EXPECT_EQ(stored().LevelStatus, kUnpassed) << int(playState);
+  }
+  g.level = walkRight(kUnpassed);
+  g.level.code(0, 0) = tile::Explosion;  // as play left the map: the stored map is what gets written
+  g.PlayState = 2;
+  EXPECT_EQ(leaveBoard(g, e, prompts), LeaveTo::kMainMenu);
+  EXPECT_EQ(stored(), walkRight(kPassed));
+  EXPECT_EQ((std::tuple{g.level, g.PlayState}), (std::tuple{Level{}, uint8_t{0}}));
+  EXPECT_TRUE(prompts.asked.empty());
+
+  fs::remove(file);  // a write-back that cannot be made is reported, and the way back stays open
+  g.level = walkRight(kUnpassed);
+  g.PlayState = 2;
+  EXPECT_EQ(leaveBoard(g, e, prompts), LeaveTo::kMainMenu);
+  EXPECT_TRUE(contains(lastMessage(), "could not be marked as passed"));
+  EXPECT_FALSE(fs::exists(file));
+}
+
+TEST_F(FrontEndFlows, TheSelectionReportsAMissingIndexAndPlaysOnlyMapsThatLoad) {
+  MapSelection s;
+  openMapSelection(s, g, prompts);
+  EXPECT_TRUE(contains(lastMessage(), "Campain\\Campain.dat cannot be read"));
+  EXPECT_EQ(s.Lista[0].caption, "---");
+  prompts = {};
+  EXPECT_FALSE(playSelectedMap(s, g, e, prompts));  // nothing to play, nothing said
+  EXPECT_TRUE(prompts.asked.empty());
+
+  std::ofstream(dir.path() / "Campain" / "Campain.dat") << "\r\n";
+  openMapSelection(s, g, prompts);
+  EXPECT_TRUE(contains(lastMessage(), "names no maps"));
+
+  std::ofstream(dir.path() / "Campain" / "Campain.dat") << "One\nTwo\nThree\n";
+  ASSERT_EQ(WriteLevel(dir.path() / "Campain" / "Map0.lev", walkRight(kCampaignMap, 5)), "");  // another code
+  ASSERT_EQ(WriteLevel(dir.path() / "Campain" / "Map1.lev", walkRight(kCampaignMap, 1)), "");
+  s = MapSelection{};
+  prompts = {};
+  openMapSelection(s, g, prompts);
+  EXPECT_TRUE(prompts.asked.empty());
+  for (const auto& [map, message] : {std::pair{0, "Map file corrupted!"}, {2, "Map file not found!"}}) {
+    g.MapNumber = static_cast<uint8_t>(map);
+    g.level = walkRight(kUnpassed);
+    EXPECT_FALSE(playSelectedMap(s, g, e, prompts)) << map;
+    EXPECT_EQ(lastMessage(), message);
+    EXPECT_EQ(g.level, Level{});
+  }
+  g.MapNumber = 1;
+  g.PlayState = 1;
+  EXPECT_TRUE(playSelectedMap(s, g, e, prompts));
+  EXPECT_EQ((std::tuple{g.level, g.PlayState}), (std::tuple{walkRight(kCampaignMap, 1), uint8_t{0}}));
+}
+
+TEST_F(FrontEndFlows, ProgressThatCannotBeSavedIsReportedAndKept) {
+  g.profile.PlayerName = "Kalle";
+  g.profile.LevelPassed[3] = kTrue;
+  Pelaajan_seivaus(g, prompts);
+  EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_EQ(readProfile(dir.path() / "Players" / "Kalle.plr").value, std::optional(g.profile));
+  fs::remove_all(dir.path() / "Players");
+  std::ofstream(dir.path() / "Players") << "x";
+  Pelaajan_seivaus(g, prompts);
+  EXPECT_TRUE(contains(lastMessage(), "Your progress could not be saved"));
+  EXPECT_EQ(g.profile.LevelPassed[3], kTrue);
+}
+
+}  // namespace
+}  // namespace quobbles
