@@ -69,8 +69,7 @@ std::string naiveWalk(const Level& level) {
       const uint8_t c = level.code(x, y);
       const std::string keys = way[queue.front()] + "2468"[d];
       if (c == tile::Exit) return keys.substr(1);
-      const bool mover = (c >= 80 && c <= 86) || (c >= 100 && c <= 106) || c == tile::Hanger;
-      if ((isEnterable(c) || mover) && way[squareIndex(x, y)].empty()) {
+      if ((isEnterable(c) || isMover(c)) && way[squareIndex(x, y)].empty()) {
         way[squareIndex(x, y)] = keys;
         queue.push_back(squareIndex(x, y));
       }

@@ -9,34 +9,10 @@ namespace quobbles::testing {
 
 namespace {
 
+// The tiles' own characters (as in levels written as text), with the extra ones on top.
 std::map<char, uint8_t> legendWith(const std::map<char, uint8_t>& extra) {
-  std::map<char, uint8_t> legend = {
-      {'.', tile::Empty},
-      {'#', tile::PermanentWall},
-      {'w', tile::BreakableWall},
-      {'s', tile::ShadowWall},
-      {'E', tile::Exit},
-      {'*', tile::Star},
-      {'+', tile::Button},
-      {'D', tile::Door},
-      {'M', tile::Mine},
-      {'P', tile::PlayersDoor},
-      {'<', tile::GravityLeft},
-      {'>', tile::GravityRight},
-      {'T', tile::Teleport},
-      {'X', tile::Explosion},
-      {'@', tile::StartSquare},
-      {'i', tile::Invisibility},
-      {'m', tile::MineStuff},
-      {'r', tile::RemoveBlock},
-      {'a', tile::FourDirectionShoot},
-      {'I', tile::Immortality},
-      {'C', tile::Candle},
-      {'x', tile::SpikeBall},
-      {'H', tile::Hanger},
-      {'O', tile::BrownBlock},
-      {'U', tile::PurpleBlock},
-  };
+  std::map<char, uint8_t> legend;
+  for (const Tile& t : kTiles) legend[t.symbol] = t.code;
   for (const auto& [ch, code] : extra) legend[ch] = code;
   return legend;
 }

@@ -11,13 +11,13 @@
 
 namespace quobbles::testing {
 
-// The default legend:
+// The legend is the tiles' own characters, as levels written as text use them (state/tiles.h):
 //   .  Empty        #  PermanentWall  w  BreakableWall  s  ShadowWall   E  Exit
 //   *  Star         +  Button         D  Door           M  Mine         P  PlayersDoor
 //   <  GravityLeft  >  GravityRight   T  Teleport       X  Explosion    @  StartSquare
 //   i  Invisibility m  MineStuff      r  RemoveBlock    a  FourDirectionShoot
 //   I  Immortality  C  Candle         x  SpikeBall      H  Hanger
-//   O  BrownBlock   U  PurpleBlock
+//   O  BrownBlock   U  PurpleBlock    and the rest of the table.
 // Extra characters (or other meanings) come from `legend`.
 Level levelFromPicture(const std::vector<std::string>& rows, char fill = '.',
                        const std::map<char, uint8_t>& legend = {});
