@@ -72,6 +72,10 @@ TEST(MapcheckCli, ReportsSpanWalksSolverAndTheProofOfEachSpecial) {
   r = runMapcheck(folder.path(), "--quick " + bad);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out.find("solver"), std::string::npos) << r.out;
+
+  // The squares behind a wall count as open when a teleport leads there.
+  r = runMapcheck(folder.path(), "--quick " + writeMap(folder.path() / "teleports.txt", "", ".T#T.E\n"));
+  EXPECT_NE(r.out.find("open span 5 x 1"), std::string::npos) << r.out;
 }
 
 TEST(MapcheckCli, PlaysKeysListsThePaletteAndRefusesWhatItCannotRead) {

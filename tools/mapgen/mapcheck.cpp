@@ -45,7 +45,7 @@ constexpr const char* kUsage =
 
 constexpr int kSide = 50;
 // The few tile codes this bench needs to know by number.
-constexpr uint8_t kEmpty = 0, kFirstPickUp = 10, kLastPickUp = 14, kStar = 15, kExit = 66;
+constexpr uint8_t kEmpty = 0, kTeleport = 9, kFirstPickUp = 10, kLastPickUp = 14, kStar = 15, kExit = 66;
 
 int refuse(const std::string& why) {
   std::cerr << "quobbles-mapcheck: " << why << '\n';
@@ -56,23 +56,30 @@ bool isMover(int c) { return (c >= 80 && c <= 86) || (c >= 100 && c <= 106) || c
 bool isPermanent(int c) { return (c >= 60 && c <= 65) || c == 67 || c == 68; }
 
 // The squares open from (0, 0) to a player who had every special and whose every button were
-// pressed: all but permanent walls and the exit. Returns the columns and rows they span.
+// pressed: all but permanent walls and the exit, each teleport leading to every other. Returns
+// the columns and rows they span.
 std::pair<int, int> openSpan(const Level& level) {
   std::vector<bool> seen(kSide * kSide, false);
   std::deque<int> queue{0};
   seen[0] = true;
+  auto visit = [&](int square) {
+    if (!seen[static_cast<std::size_t>(square)]) seen[static_cast<std::size_t>(square)] = true, queue.push_back(square);
+  };
   int minX = 0, maxX = 0, minY = 0, maxY = 0;
-  for (; !queue.empty(); queue.pop_front()) {
+  for (bool teleportsLinked = false; !queue.empty(); queue.pop_front()) {
     const int x0 = queue.front() % kSide, y0 = queue.front() / kSide;
     minX = std::min(minX, x0), maxX = std::max(maxX, x0), minY = std::min(minY, y0), maxY = std::max(maxY, y0);
+    if (level.code(x0, y0) == kTeleport && !teleportsLinked) {
+      teleportsLinked = true;
+      for (int i = 0; i < kSide * kSide; ++i)
+        if (level.MapGrid[static_cast<std::size_t>(i)] == kTeleport) visit(i);
+    }
     const int steps[4][2] = {{0, 1}, {-1, 0}, {1, 0}, {0, -1}};
     for (const auto& s : steps) {
       const int x = x0 + s[0], y = y0 + s[1];
-      if (x < 0 || y < 0 || x >= kSide || y >= kSide || seen[y * kSide + x]) continue;
+      if (x < 0 || y < 0 || x >= kSide || y >= kSide) continue;
       const int c = level.code(x, y);
-      if (isPermanent(c) || c == kExit) continue;
-      seen[y * kSide + x] = true;
-      queue.push_back(y * kSide + x);
+      if (!isPermanent(c) && c != kExit) visit(y * kSide + x);
     }
   }
   return {maxX - minX + 1, maxY - minY + 1};
