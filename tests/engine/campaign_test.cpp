@@ -35,7 +35,7 @@ constexpr int64_t kStateBudget = 400'000;  // every search stays within it
 
 // Act two, maps 21 to 40: each spans the board and is hard; its last five are harder still.
 constexpr int kActTwo = 21, kFinale = 36, kActTwoEnd = 41;
-constexpr int kActTwoSpan = 30;                       // columns and rows open from (0, 0)
+constexpr int kActTwoSpan = 30;                                     // columns and rows open from (0, 0)
 constexpr int64_t kActTwoStates = 20'000, kFinaleStates = 200'000;  // searched before the solution
 constexpr int kActTwoTurns = 40, kFinaleTurns = 80;
 
@@ -77,8 +77,12 @@ Session replay(const Level& level, const std::string& keys) {
   return s;
 }
 
-bool isMover(uint8_t c) { return (c >= 80 && c <= 86) || (c >= 100 && c <= 106) || c == tile::Hanger; }
-bool isPermanentWall(uint8_t c) { return (c >= 60 && c <= 65) || c == 67 || c == 68; }
+bool isMover(uint8_t c) {
+  return (c >= 80 && c <= 86) || (c >= 100 && c <= 106) || c == tile::Hanger;
+}
+bool isPermanentWall(uint8_t c) {
+  return (c >= 60 && c <= 65) || c == 67 || c == 68;
+}
 
 // A plain walk: the shortest way over squares the player may enter to a step into the exit, with
 // blocks and hangers counted as floor (someone who ignores them) or as walls (someone who walks
@@ -112,7 +116,8 @@ std::pair<int, int> openSpan(const Level& level) {
   seen[0] = true;
   int columns[2] = {0, 0}, rows[2] = {0, 0};
   auto visit = [&](int square) {
-    if (!seen[static_cast<std::size_t>(square)]) seen[static_cast<std::size_t>(square)] = true, queue.push_back(square);
+    if (!seen[static_cast<std::size_t>(square)])
+      seen[static_cast<std::size_t>(square)] = true, queue.push_back(square);
   };
   for (bool teleportsLinked = false; !queue.empty(); queue.pop_front()) {
     const int x0 = queue.front() % kMapSize, y0 = queue.front() / kMapSize;

@@ -23,7 +23,8 @@ struct MapcheckRun {
 MapcheckRun runMapcheck(const fs::path& folder, const std::string& arguments) {
   const fs::path errFile = folder / "stderr.txt";
   MapcheckRun r;
-  FILE* pipe = popen(("'" QUOBBLES_MAPCHECK_PATH "' " + arguments + " 2>'" + errFile.string() + "'").c_str(), "r");
+  FILE* pipe =
+      popen(("'" QUOBBLES_MAPCHECK_PATH "' " + arguments + " 2>'" + errFile.string() + "'").c_str(), "r");
   if (pipe == nullptr) return r;
   char buffer[4096];
   for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) r.out.append(buffer, n);
@@ -53,9 +54,9 @@ TEST(MapcheckCli, ReportsSpanWalksSolverAndTheProofOfEachSpecial) {
   const std::string good = writeMap(folder.path() / "good.txt", "needs: remove-block\n", ".r.w..E\n");
   MapcheckRun r = runMapcheck(folder.path(), good);
   EXPECT_EQ(r.status, 0) << r.out << r.err;
-  for (const char* line : {"open span 6 x 1", "walk, movers as floor: no way", "walk, movers as walls: no way",
-                           "specials offered: remove-block", "solver: solved in 7 turns",
-                           "without remove-block: unsolvable"})
+  for (const char* line :
+       {"open span 6 x 1", "walk, movers as floor: no way", "walk, movers as walls: no way",
+        "specials offered: remove-block", "solver: solved in 7 turns", "without remove-block: unsolvable"})
     EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
 
   // A walk passes, and the blue pipe on the way is offered without being needed.
@@ -64,8 +65,8 @@ TEST(MapcheckCli, ReportsSpanWalksSolverAndTheProofOfEachSpecial) {
   EXPECT_EQ(r.status, 1) << r.out;
   for (const char* line : {"walk, movers as floor: PASSES 66", "FAIL a plain walk passes",
                            "FAIL the needs line does not name exactly the specials offered",
-                           "without invisibility: solved in 2 turns", "FAIL invisibility is not proven needed",
-                           "stored solution: 2 turns, passes"})
+                           "without invisibility: solved in 2 turns",
+                           "FAIL invisibility is not proven needed", "stored solution: 2 turns, passes"})
     EXPECT_NE(r.out.find(line), std::string::npos) << line << "\n" << r.out;
 
   // Without a search the same map still fails on what needs none.
@@ -95,7 +96,8 @@ TEST(MapcheckCli, PlaysKeysListsThePaletteAndRefusesWhatItCannotRead) {
   EXPECT_NE(r.out.find("palette codes unused: 1'+'"), std::string::npos) << r.out;
   EXPECT_EQ(r.out.find(" 85'('"), std::string::npos) << "the block is used";
 
-  for (const std::string& args : {"--max-states 0 " + map, "--each " + map, quote(folder.path() / "missing.txt")}) {
+  for (const std::string& args :
+       {"--max-states 0 " + map, "--each " + map, quote(folder.path() / "missing.txt")}) {
     r = runMapcheck(folder.path(), args);
     EXPECT_EQ(r.status, 2) << args;
     EXPECT_EQ(r.err.rfind("quobbles-mapcheck: ", 0), 0u) << r.err;

@@ -52,8 +52,12 @@ int refuse(const std::string& why) {
   return 2;
 }
 
-bool isMover(int c) { return (c >= 80 && c <= 86) || (c >= 100 && c <= 106) || c == 120; }
-bool isPermanent(int c) { return (c >= 60 && c <= 65) || c == 67 || c == 68; }
+bool isMover(int c) {
+  return (c >= 80 && c <= 86) || (c >= 100 && c <= 106) || c == 120;
+}
+bool isPermanent(int c) {
+  return (c >= 60 && c <= 65) || c == 67 || c == 68;
+}
 
 // The squares open from (0, 0) to a player who had every special and whose every button were
 // pressed: all but permanent walls and the exit, each teleport leading to every other. Returns
@@ -63,12 +67,14 @@ std::pair<int, int> openSpan(const Level& level) {
   std::deque<int> queue{0};
   seen[0] = true;
   auto visit = [&](int square) {
-    if (!seen[static_cast<std::size_t>(square)]) seen[static_cast<std::size_t>(square)] = true, queue.push_back(square);
+    if (!seen[static_cast<std::size_t>(square)])
+      seen[static_cast<std::size_t>(square)] = true, queue.push_back(square);
   };
   int minX = 0, maxX = 0, minY = 0, maxY = 0;
   for (bool teleportsLinked = false; !queue.empty(); queue.pop_front()) {
     const int x0 = queue.front() % kSide, y0 = queue.front() / kSide;
-    minX = std::min(minX, x0), maxX = std::max(maxX, x0), minY = std::min(minY, y0), maxY = std::max(maxY, y0);
+    minX = std::min(minX, x0), maxX = std::max(maxX, x0), minY = std::min(minY, y0),
+    maxY = std::max(maxY, y0);
     if (level.code(x0, y0) == kTeleport && !teleportsLinked) {
       teleportsLinked = true;
       for (int i = 0; i < kSide * kSide; ++i)
@@ -101,7 +107,8 @@ std::string walk(const Level& level, bool moversAreFloor) {
       const int c = level.code(x, y), there = y * kSide + x;
       if (c == kExit) {
         std::string keys(1, keyOf[d]);
-        for (int at = here; at != 0; at = from[static_cast<std::size_t>(at)]) keys.push_back(keyOf[step[static_cast<std::size_t>(at)]]);
+        for (int at = here; at != 0; at = from[static_cast<std::size_t>(at)])
+          keys.push_back(keyOf[step[static_cast<std::size_t>(at)]]);
         return {keys.rbegin(), keys.rend()};
       }
       if ((c < 19 || (moversAreFloor && isMover(c))) && from[static_cast<std::size_t>(there)] < 0) {
@@ -127,7 +134,9 @@ bool passes(const Level& level, std::string_view keys, bool allStars) {
 
 int turnsOf(std::string_view keys) {
   // "c", "m" and "b" arm the next turn; every other key plays one.
-  return static_cast<int>(std::count_if(keys.begin(), keys.end(), [](char k) { return std::string_view("24568vn").find(k) != std::string_view::npos; }));
+  return static_cast<int>(std::count_if(keys.begin(), keys.end(), [](char k) {
+    return std::string_view("24568vn").find(k) != std::string_view::npos;
+  }));
 }
 
 std::string verdict(const SolveResult& r) {
@@ -165,7 +174,8 @@ std::string mapText(const sim::Session& s, const std::vector<bool>& visited = {}
     std::string row;
     for (int x = 0; x < kSide; ++x)
       row.push_back(s.game.PlayerPos.x == x && s.game.PlayerPos.y == y ? '@'
-                    : !visited.empty() && visited[static_cast<std::size_t>(y * kSide + x)] && level.code(x, y) == kEmpty
+                    : !visited.empty() && visited[static_cast<std::size_t>(y * kSide + x)] &&
+                            level.code(x, y) == kEmpty
                         ? ','
                         : sim::symbolOfCode(level.code(x, y)));
     row.erase(row.find_last_not_of('#') + 1);
@@ -176,9 +186,9 @@ std::string mapText(const sim::Session& s, const std::vector<bool>& visited = {}
 
 std::string status(const sim::Session& s) {
   std::ostringstream out;
-  out << "state " << int(s.game.PlayState) << "  player " << int(s.game.PlayerPos.x) << ',' << int(s.game.PlayerPos.y)
-      << "  gravity " << (s.board.vars.GravityOn ? "on" : "off") << "  stars left " << s.board.vars.StarsLeft
-      << "  counters";
+  out << "state " << int(s.game.PlayState) << "  player " << int(s.game.PlayerPos.x) << ','
+      << int(s.game.PlayerPos.y) << "  gravity " << (s.board.vars.GravityOn ? "on" : "off") << "  stars left "
+      << s.board.vars.StarsLeft << "  counters";
   for (int32_t n : s.board.controls.mAna) out << ' ' << n;
   return out.str();
 }
@@ -235,8 +245,10 @@ bool check(const std::string& file, const LevelText& t, const Options& o) {
     if (stars && !hasStars) continue;
     const SolveResult r = sim::solve(level, stars, o.maxStates);
     std::cout << "  solver" << (stars ? " (every star)" : "") << ": " << verdict(r) << '\n';
-    if (r.verdict == SolveResult::Verdict::kSolved) std::cout << "    " << r.keys << '\n';
-    else if (!stars) fail("not solved");
+    if (r.verdict == SolveResult::Verdict::kSolved)
+      std::cout << "    " << r.keys << '\n';
+    else
+      fail(stars ? "the star mission is not solved" : "not solved");
   }
 
   for (uint8_t pickUp : offered) {
@@ -244,7 +256,8 @@ bool check(const std::string& file, const LevelText& t, const Options& o) {
     std::replace(without.MapGrid.begin(), without.MapGrid.end(), pickUp, kEmpty);
     const SolveResult r = sim::solve(without, false, o.maxStates);
     std::cout << "  without " << specialName(pickUp) << ": " << verdict(r) << '\n';
-    if (r.verdict != SolveResult::Verdict::kUnsolvable) fail(std::string(specialName(pickUp)) + " is not proven needed");
+    if (r.verdict != SolveResult::Verdict::kUnsolvable)
+      fail(std::string(specialName(pickUp)) + " is not proven needed");
   }
 
   if (o.movers) {
@@ -254,8 +267,8 @@ bool check(const std::string& file, const LevelText& t, const Options& o) {
         Level without = level;
         without.code(x, y) = kEmpty;
         const SolveResult r = sim::solve(without, false, o.maxStates);
-        std::cout << "  without the " << sim::symbolOfCode(level.code(x, y)) << " at " << x << ',' << y << ": "
-                  << verdict(r) << '\n';
+        std::cout << "  without the " << sim::symbolOfCode(level.code(x, y)) << " at " << x << ',' << y
+                  << ": " << verdict(r) << '\n';
       }
   }
   return ok;
