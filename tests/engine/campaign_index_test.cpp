@@ -39,6 +39,20 @@ TEST(CampaignIndex, TitlesAreCommaDelimitedFieldsOnLinesWithAnyLineEnd) {
     EXPECT_EQ(parse(text).value.value().titles, titles) << text.substr(0, 40);
 }
 
+TEST(CampaignIndex, TitlesLongerThan200CharactersAreCutWithAnEllipsis) {
+  // A title of exactly 200 characters is kept whole; longer ones, quoted or not, in the game's
+  // text or in UTF-8, keep 199 characters and end in "…" (0x85).
+  const std::string cut = std::string(199, 'a') + "\x85";
+  std::string utf8Long;
+  for (int i = 0; i < 300; ++i) utf8Long += "\xC3\xA4";  // "ä"
+  const std::pair<std::string, Titles> cases[] = {
+      {std::string(200, 'a') + "\r\n" + std::string(201, 'a'), {std::string(200, 'a'), cut}},
+      {"\"" + std::string(4000000, 'a') + "\",Next", {cut, "Next"}},
+      {"\xEF\xBB\xBF" + utf8Long + ",\xE2\x80\xA6", {std::string(199, '\xE4') + "\x85", "\x85"}}};
+  for (const auto& [text, titles] : cases)
+    EXPECT_EQ(parse(text).value.value().titles, titles) << text.substr(0, 40);
+}
+
 TEST(CampaignIndex, KeepsTheFirst256TitlesAndRefusesBinaryMissingAndHugeFiles) {
   // Of 300 titles on lines the first 256 are kept; 256 fields on one line, with blank lines after
   // them, are all kept too.
