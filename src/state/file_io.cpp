@@ -141,9 +141,10 @@ bool processRuns(long long pid) {
   return ::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM;
 }
 
+TempNameRandom tempNameRandom = nullptr;
+
 // A new temporary name; the random part comes from the system, or from a seeded engine where
 // the system cannot give it.
-TempNameRandom tempNameRandom = nullptr;
 
 std::string newTempName() {
   uint64_t random = 0;
