@@ -109,7 +109,9 @@ bool Seivaus(GameState& g, EditorState& e, Prompts& prompts) {
   const std::string answer = prompts.input("Name:", "Save level", utf8FromGameText(g.level.LevelName));
   if (answer.empty()) return false;  // Cancel, or no name: nothing is saved
   const Outcome<std::string> name = levelNameFromTyped(answer);
-  const std::string failure = name ? saveLevelAs(g, e, *name.value) : name.reason;
+  std::string caution;
+  const std::string failure = name ? saveLevelAs(g, e, *name.value, &caution) : name.reason;
+  if (!caution.empty()) prompts.tell(caution, "Save level", Icon::kExclamation);
   if (!failure.empty()) {
     e.LevelChanged = true;
     prompts.tell("The level was not saved as \"" + shownName(answer) + "\":\n" + failure +

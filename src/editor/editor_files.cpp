@@ -34,6 +34,8 @@ Outcome<std::string> levelNameFromTyped(const std::string& typedUtf8) {
   if (!name) return Outcome<std::string>::fail("The name holds characters that a level file cannot store.");
   if (std::string problem = fileNameProblem(*name); !problem.empty())
     return Outcome<std::string>::fail(problem);
+  if (std::string problem = fileNameLengthProblem(editorLevelFile(*name)); !problem.empty())
+    return Outcome<std::string>::fail(problem);
   return Outcome<std::string>::ok(*name);
 }
 
@@ -41,13 +43,21 @@ fs::path editorLevelFile(const std::string& name) {
   return programFile({kLevelsFolder, utf8FromGameText(name) + ".lev"});
 }
 
-std::string saveLevelAs(GameState& g, EditorState& e, const std::string& name) {
-  std::string failure = fileNameProblem(name);
+std::string levelSaveRefusal(const std::string& name) {
+  if (std::string problem = fileNameProblem(name); !problem.empty()) return problem;
+  const fs::path file = editorLevelFile(name);
+  if (std::string problem = fileNameLengthProblem(file); !problem.empty()) return problem;
+  return replaceRefusal(file);
+}
+
+std::string saveLevelAs(GameState& g, EditorState& e, const std::string& name, std::string* caution) {
+  if (caution) caution->clear();
+  std::string failure = levelSaveRefusal(name);
   if (failure.empty()) failure = ensureLevelsFolder();
   Level stored = g.level;
   stored.LevelName = name;
   if (stored.LevelStatus == kPassed) stored.LevelStatus = kUnpassed;  // a saved change must be passed again
-  if (failure.empty()) failure = WriteLevel(editorLevelFile(name), stored);
+  if (failure.empty()) failure = WriteLevel(editorLevelFile(name), stored, caution);
   if (!failure.empty()) {
     e.LevelChanged = true;
     return failure;

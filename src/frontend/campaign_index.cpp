@@ -40,6 +40,25 @@ std::string gameTextOfUtf8Title(const std::string& utf8) {
   return out;
 }
 
+// A title in the game's text, cut to kMaxTitleLength characters with "…" (0x85 in Windows-1252)
+// as its last one.
+std::string capTitle(std::string title) {
+  if (title.size() <= kMaxTitleLength) return title;
+  title.resize(kMaxTitleLength - 1);
+  title.push_back('\x85');
+  return title;
+}
+
+// The first `characters` characters of UTF-8 text: a huge title is cut before it is converted.
+std::string utf8Prefix(const Bytes& text, std::size_t start, std::size_t end, std::size_t characters) {
+  std::size_t at = start, seen = 0;
+  while (at < end) {
+    if ((text[at] & 0xC0) != 0x80 && seen++ == characters) break;
+    ++at;
+  }
+  return std::string(text.begin() + static_cast<long>(start), text.begin() + static_cast<long>(at));
+}
+
 }  // namespace
 
 Outcome<CampaignTitles> parseCampaignIndex(const Bytes& text) {
@@ -65,36 +84,37 @@ Outcome<CampaignTitles> parseCampaignIndex(const Bytes& text) {
       continue;
     }
 
-    std::string field;
+    std::size_t start = 0, end = 0;
     if (text[at] == '"') {
-      const std::size_t start = ++at;
+      start = ++at;
       while (at < n && text[at] != '"' && !isLineEnd(text[at])) ++at;
-      field.assign(text.begin() + static_cast<long>(start), text.begin() + static_cast<long>(at));
+      end = at;
       if (at < n && text[at] == '"') {
         ++at;
         while (at < n && text[at] != ',' && !isLineEnd(text[at])) ++at;
       }
     } else {
-      const std::size_t start = at;
+      start = at;
       while (at < n && text[at] != ',' && !isLineEnd(text[at])) ++at;
-      std::size_t end = at;
+      end = at;
       while (end > start && isBlank(text[end - 1])) --end;
-      field.assign(text.begin() + static_cast<long>(start), text.begin() + static_cast<long>(end));
     }
-    result.titles.push_back(utf8 ? gameTextOfUtf8Title(field) : std::move(field));
+    // One character more than is kept, so that capTitle still sees that the title was cut.
+    const std::size_t keep = std::min(end, start + kMaxTitleLength + 1);
+    result.titles.push_back(capTitle(
+        utf8 ? gameTextOfUtf8Title(utf8Prefix(text, start, end, kMaxTitleLength + 1))
+             : std::string(text.begin() + static_cast<long>(start), text.begin() + static_cast<long>(keep))));
     if (at < n && text[at] == ',') ++at;
   }
   return Outcome<CampaignTitles>::ok(std::move(result));
 }
 
 Outcome<CampaignTitles> readCampaignIndex(const std::filesystem::path& path) {
-  std::error_code ec;
-  const auto size = std::filesystem::file_size(path, ec);
-  if (!ec && size > kMaxCampaignIndexBytes)
-    return Outcome<CampaignTitles>::fail("The campaign index is too large to be a list of titles.");
-  // A missing file or a folder gives no size; the reader then says which it is.
-  Outcome<Bytes> bytes = readFileStart(path, ec ? 0 : static_cast<std::size_t>(size));
+  // One byte more than the largest index tells a file that is too large.
+  Outcome<Bytes> bytes = readFileStart(path, kMaxCampaignIndexBytes + 1);
   if (!bytes) return Outcome<CampaignTitles>::fail(bytes.reason);
+  if (bytes.value->size() > kMaxCampaignIndexBytes)
+    return Outcome<CampaignTitles>::fail("The campaign index is too large to be a list of titles.");
   return parseCampaignIndex(*bytes.value);
 }
 

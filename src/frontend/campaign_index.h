@@ -13,6 +13,8 @@
 //   before a line end, so trailing newlines and "one title per line," files add no maps. Two
 //   commas in a row give an empty title (the map keeps its number).
 // - At most kCampaignSlots titles are kept; the rest of the file is not looked at.
+// - A title longer than kMaxTitleLength characters is cut to that length, its last character
+//   being "…": a title is a line in a list, and a huge one would only stall the list.
 // - Titles are the game's 8-bit text (Windows-1252). A file that begins with the UTF-8 byte
 //   order mark is taken as UTF-8 and its titles converted where Windows-1252 can hold them.
 // - A file holding a zero byte is not text and is refused, as are missing files and folders.
@@ -28,6 +30,8 @@ namespace quobbles {
 
 // The index's longest readable size; a larger file is refused rather than read in part.
 constexpr std::size_t kMaxCampaignIndexBytes = 4u << 20;
+// The longest title kept, in characters, the closing "…" of a cut title included.
+constexpr std::size_t kMaxTitleLength = 200;
 
 struct CampaignTitles {
   std::vector<std::string> titles;  // at most kCampaignSlots, Windows-1252

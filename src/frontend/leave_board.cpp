@@ -9,12 +9,12 @@ namespace {
 
 // Re-reads the stored level (so the played-on map is not what gets written), marks it passed
 // and writes it back whole.
-std::string markPassedInFile(GameState& g, const std::filesystem::path& levelFile) {
+std::string markPassedInFile(GameState& g, const std::filesystem::path& levelFile, std::string& caution) {
   Outcome<Level> stored = ReadLevel(levelFile);
   if (!stored) return stored.reason;
   g.level = std::move(*stored.value);
   g.level.LevelStatus = kPassed;
-  return WriteLevel(levelFile, g.level);
+  return WriteLevel(levelFile, g.level, &caution);
 }
 
 }  // namespace
@@ -28,7 +28,9 @@ LeaveTo leaveBoard(GameState& g, editor::EditorState& e, Prompts& prompts) {
     next = LeaveTo::kMapSelection;
   } else {
     if (g.PlayState == 2 && g.level.LevelStatus == kUnpassed) {
-      const std::string failure = markPassedInFile(g, std::filesystem::path(g.LevelPath));
+      std::string caution;
+      const std::string failure = markPassedInFile(g, std::filesystem::path(g.LevelPath), caution);
+      if (!caution.empty()) prompts.tell(caution, "Quobbles", Icon::kExclamation);
       if (!failure.empty())
         prompts.tell("The level could not be marked as passed in its file:\n" + failure, "Quobbles",
                      Icon::kExclamation);

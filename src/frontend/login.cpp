@@ -23,7 +23,11 @@ LoginResult createPlayer(GameState& g, Prompts& prompts, const std::string& type
   Profile fresh;
   fresh.PlayerName = g.LoginName;
   g.profile = fresh;
-  if (const std::string failure = saveProfile(g.profile); !failure.empty()) {
+  std::string caution;
+  const std::string failure = saveProfile(g.profile, &caution);
+  if (!caution.empty())
+    prompts.tell("The new player " + typedName + ":\n" + caution, kLoginTitle, Icon::kExclamation, true);
+  if (!failure.empty()) {
     prompts.tell("The new player " + typedName +
                      " could not be saved, so you cannot play the campaign now.\n" + failure,
                  kLoginTitle, Icon::kExclamation, true);
@@ -42,7 +46,8 @@ void Pelaajatietojen_tyhjennys(GameState& g) {
 
 LoginResult Loggautuminen(GameState& g, Prompts& prompts) {
   g.MapNumber = 0;
-  const std::string typed = prompts.input(kLoginPrompt, kLoginTitle);
+  // The box takes no more than a name may hold, as the editor's name box.
+  const std::string typed = prompts.inputAtMost(kLoginPrompt, kLoginTitle, {}, kMaxNameLength);
   if (typed.empty()) {
     noPlayer(g);
     return LoginResult::kStayInMenu;
@@ -58,7 +63,7 @@ LoginResult Loggautuminen(GameState& g, Prompts& prompts) {
     noPlayer(g);
     return LoginResult::kStayInMenu;
   }
-  if (const std::string problem = fileNameProblem(*name); !problem.empty()) {
+  if (const std::string problem = playerNameProblem(*name); !problem.empty()) {
     prompts.tell("The name " + typed + " cannot be used as a player name.\n" + problem, kLoginTitle,
                  Icon::kExclamation, true);
     noPlayer(g);
@@ -81,7 +86,7 @@ LoginResult Loggautuminen(GameState& g, Prompts& prompts) {
   }
 
   Outcome<Profile> stored = readProfile(file);
-  std::string damage = stored ? fileNameProblem(stored.value->PlayerName) : stored.reason;
+  std::string damage = stored ? playerNameProblem(stored.value->PlayerName) : stored.reason;
   if (stored && !damage.empty()) damage = "The player name stored in it cannot be used: " + damage;
   if (!damage.empty()) {
     // The file is there but does not hold a usable profile. It may be someone's progress, so

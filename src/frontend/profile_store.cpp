@@ -16,19 +16,27 @@ fs::path profilePath(const std::string& playerName) {
   return programFile({"Players", utf8FromGameText(playerName) + ".plr"});
 }
 
-std::string saveProfile(const Profile& profile) {
-  if (const std::string problem = fileNameProblem(profile.PlayerName); !problem.empty()) return problem;
+std::string playerNameProblem(const std::string& playerName) {
+  if (std::string problem = fileNameProblem(playerName); !problem.empty()) return problem;
+  return fileNameLengthProblem(profilePath(playerName));
+}
+
+std::string saveProfile(const Profile& profile, std::string* caution) {
+  if (caution) caution->clear();
+  if (const std::string problem = playerNameProblem(profile.PlayerName); !problem.empty()) return problem;
   const fs::path folder = programFile({"Players"});
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) {
     fs::create_directories(folder, ec);
     if (ec) return "The folder Players cannot be created: " + ec.message() + ".";
   }
-  return writeProfile(profilePath(profile.PlayerName), profile);
+  return writeProfile(profilePath(profile.PlayerName), profile, caution);
 }
 
 void Pelaajan_seivaus(const GameState& g, Prompts& prompts) {
-  const std::string failure = saveProfile(g.profile);
+  std::string caution;
+  const std::string failure = saveProfile(g.profile, &caution);
+  if (!caution.empty()) prompts.tell("Your progress:\n" + caution, "Quobbles", Icon::kExclamation);
   if (failure.empty()) return;
   prompts.tell("Your progress could not be saved:\n" + failure +
                    "\nIt is kept and will be saved when you pass the next map.",

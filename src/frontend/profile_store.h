@@ -15,9 +15,14 @@ namespace quobbles {
 // The name must have passed fileNameProblem.
 std::filesystem::path profilePath(const std::string& playerName);
 
+// Empty when a player name (Windows-1252) can name a profile file: it passes fileNameProblem
+// and its file name fits the Players folder. Otherwise the reason. No file is touched.
+[[nodiscard]] std::string playerNameProblem(const std::string& playerName);
+
 // Writes the profile to the file named by its PlayerName, creating the Players folder if it is
 // missing. Returns an empty text on success, else the reason, in words for a message box.
-[[nodiscard]] std::string saveProfile(const Profile& profile);
+// `caution` gets a warning for a save that succeeded but may not survive a power loss.
+[[nodiscard]] std::string saveProfile(const Profile& profile, std::string* caution = nullptr);
 
 // Pelaajan_seivaus: writes the logged-in player's profile after a campaign map was passed. A
 // profile that cannot be written is reported; the progress stays in memory until the next save.

@@ -1,10 +1,13 @@
 // Checking typed names before they become file names.
 #include "state/file_names.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <array>
 #include <cctype>
 #include <string_view>
+#include <system_error>
 
 namespace quobbles {
 
@@ -31,6 +34,39 @@ std::string fileNameProblem(const std::string& name) {
   if (numberedDevice || std::find(kDevices.begin(), kDevices.end(), stem) != kDevices.end())
     return "The name " + name + " is reserved by the system.";
   return {};
+}
+
+namespace {
+
+constexpr std::size_t kUsualLongestName = 255;
+std::size_t testLimit = 0;
+
+}  // namespace
+
+std::size_t longestFileName(const std::filesystem::path& folder) {
+  std::filesystem::path at = folder.empty() ? std::filesystem::path(".") : folder;
+  std::error_code ec;
+  while (!std::filesystem::is_directory(at, ec) && at.has_parent_path() && at.parent_path() != at)
+    at = at.parent_path();
+  const long limit = ::pathconf(at.c_str(), _PC_NAME_MAX);
+  std::size_t longest = limit > 0 ? static_cast<std::size_t>(limit) : kUsualLongestName;
+  if (testLimit > 0) longest = std::min(longest, testLimit);
+  return longest;
+}
+
+std::string fileNameLengthProblem(const std::filesystem::path& file) {
+  const std::size_t bytes = file.filename().native().size();
+  const std::filesystem::path folder =
+      file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+  const std::size_t longest = longestFileName(folder);
+  if (bytes <= longest) return {};
+  return "The name is too long for the folder " + folder.filename().string() + ": its file name would take " +
+         std::to_string(bytes) + " bytes, and that folder holds names of at most " + std::to_string(longest) +
+         " bytes.";
+}
+
+void limitFileNamesForTesting(std::size_t bytes) {
+  testLimit = bytes;
 }
 
 }  // namespace quobbles

@@ -46,8 +46,8 @@ Outcome<Level> ReadLevel(const std::filesystem::path& path) {
   return decodeLevel(*bytes.value);
 }
 
-std::string WriteLevel(const std::filesystem::path& path, const Level& level) {
-  return replaceFile(path, encodeLevel(level));
+std::string WriteLevel(const std::filesystem::path& path, const Level& level, std::string* caution) {
+  return replaceFile(path, encodeLevel(level), caution);
 }
 
 }  // namespace quobbles

@@ -18,7 +18,9 @@ Bytes encodeLevel(const Level& level);
 Outcome<Level> decodeLevel(const Bytes& bytes);
 
 Outcome<Level> ReadLevel(const std::filesystem::path& path);
-// Replaces the file whole; returns an empty text on success, else the reason.
-[[nodiscard]] std::string WriteLevel(const std::filesystem::path& path, const Level& level);
+// Replaces the file whole; returns an empty text on success, else the reason. `caution` gets a
+// warning for a save that succeeded but may not survive a power loss (see replaceFile).
+[[nodiscard]] std::string WriteLevel(const std::filesystem::path& path, const Level& level,
+                                     std::string* caution = nullptr);
 
 }  // namespace quobbles

@@ -41,8 +41,8 @@ Outcome<Profile> readProfile(const std::filesystem::path& path) {
   return decodeProfile(*bytes.value);
 }
 
-std::string writeProfile(const std::filesystem::path& path, const Profile& profile) {
-  return replaceFile(path, encodeProfile(profile));
+std::string writeProfile(const std::filesystem::path& path, const Profile& profile, std::string* caution) {
+  return replaceFile(path, encodeProfile(profile), caution);
 }
 
 }  // namespace quobbles

@@ -18,7 +18,9 @@ Bytes encodeProfile(const Profile& profile);
 Outcome<Profile> decodeProfile(const Bytes& bytes);
 
 Outcome<Profile> readProfile(const std::filesystem::path& path);
-// Replaces the file whole; returns an empty text on success, else the reason.
-[[nodiscard]] std::string writeProfile(const std::filesystem::path& path, const Profile& profile);
+// Replaces the file whole; returns an empty text on success, else the reason. `caution` gets a
+// warning for a save that succeeded but may not survive a power loss (see replaceFile).
+[[nodiscard]] std::string writeProfile(const std::filesystem::path& path, const Profile& profile,
+                                       std::string* caution = nullptr);
 
 }  // namespace quobbles

@@ -4,7 +4,9 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
+#include <algorithm>
 
 namespace quobbles::ui {
 
@@ -83,6 +85,19 @@ std::string QtPrompts::input(const std::string& prompt, const std::string& title
   const QString text =
       QInputDialog::getText(dialogParent(), qt(title), qt(prompt), QLineEdit::Normal, qt(defaultText), &ok);
   return ok ? text.toStdString() : std::string();
+}
+
+std::string QtPrompts::inputAtMost(const std::string& prompt, const std::string& title,
+                                   const std::string& defaultText, std::size_t maxLength) {
+  QInputDialog box(dialogParent());
+  box.setWindowTitle(qt(title));
+  box.setLabelText(qt(prompt));
+  box.setInputMode(QInputDialog::TextInput);
+  box.setTextValue(qt(defaultText));
+  if (auto* edit = box.findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly))
+    edit->setMaxLength(static_cast<int>(std::min<std::size_t>(maxLength, 32767)));
+  if (box.exec() != QDialog::Accepted) return {};
+  return box.textValue().left(static_cast<qsizetype>(maxLength)).toStdString();
 }
 
 std::string QtPrompts::openFile(const std::string& filter, const std::string& initialFolder) {

@@ -12,6 +12,9 @@ class QtPrompts : public Prompts {
                  bool systemModal) override;
   std::string input(const std::string& prompt, const std::string& title,
                     const std::string& defaultText) override;
+  // The box's line edit holds at most maxLength characters, so typing past it costs nothing.
+  std::string inputAtMost(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                          std::size_t maxLength) override;
   std::string openFile(const std::string& filter, const std::string& initialFolder) override;
 };
 

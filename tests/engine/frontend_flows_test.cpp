@@ -12,6 +12,7 @@
 #include "frontend/main_menu.h"
 #include "frontend/map_selection.h"
 #include "frontend/profile_store.h"
+#include "state/file_names.h"
 #include "state/level_file.h"
 #include "state/profile_file.h"
 #include "state/program_files.h"
@@ -69,6 +70,7 @@ class FrontEndFlows : public ::testing::Test {
 TEST_F(FrontEndFlows, LogInRefusesCancelledAndUnusableNamesBeforeTouchingAFile) {
   EXPECT_EQ(logIn(""), LoginResult::kStayInMenu);
   EXPECT_TRUE(nobodyLoggedIn());
+  EXPECT_EQ(prompts.asked[0].maxLength, kMaxNameLength);  // the name box takes no more than the editor's
   EXPECT_EQ(logIn("Kalle", {Answer::kNo}), LoginResult::kStayInMenu);
   EXPECT_TRUE(nobodyLoggedIn());
   EXPECT_EQ(lastMessage(), "Player Kalle not found. Do you want to create a new player?");

@@ -20,19 +20,26 @@ T next(std::deque<T>& queue, int& unanswered, T none) {
 
 Answer ScriptedPrompts::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
                                 bool systemModal) {
-  asked.push_back({Asked::Kind::kMessage, text, title, buttons, icon, systemModal, {}});
+  asked.push_back({Asked::Kind::kMessage, text, title, buttons, icon, systemModal, {}, 0});
   if (buttons == Buttons::kOk) return Answer::kOk;
   return next(answers, unanswered, Answer::kCancel);
 }
 
 std::string ScriptedPrompts::input(const std::string& prompt, const std::string& title,
                                    const std::string& defaultText) {
-  asked.push_back({Asked::Kind::kInput, prompt, title, Buttons::kOk, Icon::kNone, false, defaultText});
+  asked.push_back({Asked::Kind::kInput, prompt, title, Buttons::kOk, Icon::kNone, false, defaultText, 0});
   return next(inputs, unanswered, std::string());
 }
 
+std::string ScriptedPrompts::inputAtMost(const std::string& prompt, const std::string& title,
+                                         const std::string& defaultText, std::size_t maxLength) {
+  std::string answer = Prompts::inputAtMost(prompt, title, defaultText, maxLength);
+  asked.back().maxLength = maxLength;
+  return answer;
+}
+
 std::string ScriptedPrompts::openFile(const std::string& filter, const std::string& initialFolder) {
-  asked.push_back({Asked::Kind::kOpenFile, filter, initialFolder, Buttons::kOk, Icon::kNone, false, {}});
+  asked.push_back({Asked::Kind::kOpenFile, filter, initialFolder, Buttons::kOk, Icon::kNone, false, {}, 0});
   return next(files, unanswered, std::string());
 }
 

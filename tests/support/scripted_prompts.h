@@ -19,6 +19,7 @@ struct Asked {
   Icon icon = Icon::kNone;
   bool systemModal = false;
   std::string defaultText;
+  std::size_t maxLength = 0;  // of an input box that limits its typing; 0 for one that does not
 };
 
 class ScriptedPrompts : public Prompts {
@@ -33,6 +34,9 @@ class ScriptedPrompts : public Prompts {
                  bool systemModal) override;
   std::string input(const std::string& prompt, const std::string& title,
                     const std::string& defaultText) override;
+  // Recorded with its limit; the scripted answer is cut to it, as the box would have cut the typing.
+  std::string inputAtMost(const std::string& prompt, const std::string& title, const std::string& defaultText,
+                          std::size_t maxLength) override;
   std::string openFile(const std::string& filter, const std::string& initialFolder) override;
 
   // The texts of the message boxes shown so far.
