@@ -1,4 +1,4 @@
-// Saving and loading players' profiles below the program folder.
+// Saving and loading players' profiles below the data folder.
 #include "frontend/profile_store.h"
 
 #include <system_error>
@@ -13,12 +13,12 @@ namespace quobbles {
 namespace fs = std::filesystem;
 
 fs::path profilePath(const std::string& playerName) {
-  return programFile({"Players", utf8FromGameText(playerName) + ".plr"});
+  return dataFile({"Players", utf8FromGameText(playerName) + ".plr"});
 }
 
 std::string saveProfile(const Profile& profile) {
   if (const std::string problem = fileNameProblem(profile.PlayerName); !problem.empty()) return problem;
-  const fs::path folder = programFile({"Players"});
+  const fs::path folder = dataFile({"Players"});
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) {
     fs::create_directories(folder, ec);
