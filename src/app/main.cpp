@@ -4,6 +4,7 @@
 // $XDG_DATA_HOME/quobbles. "--version" prints the version; every other argument is ignored.
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstring>
@@ -21,6 +22,14 @@ std::filesystem::path localPath(const QString& path) {
   return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
+// The application icon drawn for the game, at the sizes built into the program.
+QIcon applicationIcon() {
+  QIcon icon;
+  for (int size : {16, 32, 48, 64, 128})
+    icon.addFile(QStringLiteral(":/icon/%1x%1/" QUOBBLES_APP_ID ".png").arg(size), QSize(size, size));
+  return icon;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,6 +43,8 @@ int main(int argc, char** argv) {
   QApplication app(qtArgc, argv);
   QApplication::setApplicationName(QStringLiteral("Quobbles"));
   QApplication::setApplicationVersion(QString::fromLatin1(quobbles::gameVersion()));
+  QGuiApplication::setDesktopFileName(QStringLiteral(QUOBBLES_APP_ID));
+  QApplication::setWindowIcon(applicationIcon());
 
   const QString userData =
       QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/quobbles");
