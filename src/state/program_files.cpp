@@ -79,11 +79,12 @@ fs::path dataFile(const std::vector<std::string>& parts) {
 
 FileFolders chooseFileFolders(const fs::path& executableFolder, const fs::path& userDataFolder) {
   std::error_code ec;
-  if (fs::is_directory(findCaseInsensitive(executableFolder, {"Campain"}), ec) &&
-      writableFolder(executableFolder))
-    return {executableFolder, executableFolder, true};
+  const bool campaignBeside = fs::is_directory(findCaseInsensitive(executableFolder, {"Campain"}), ec);
+  if (campaignBeside && writableFolder(executableFolder)) return {executableFolder, executableFolder, true};
   // Installed as <prefix>/bin/quobbles with the campaign in <prefix>/share/quobbles, wherever the
-  // prefix was moved to.
+  // prefix was moved to. A game folder that may not be written (a copy on a read-only disc) still
+  // reads the campaign beside it; only its players and levels move to the player's data folder.
+  if (campaignBeside) return {executableFolder, userDataFolder, false};
   const fs::path shared = (executableFolder / QUOBBLES_SHARE_FROM_BIN).lexically_normal();
   return {shared, userDataFolder, false};
 }

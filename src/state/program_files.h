@@ -39,8 +39,9 @@ std::filesystem::path campaignFile(const std::vector<std::string>& parts);
 std::filesystem::path dataFile(const std::vector<std::string>& parts);
 
 // The folders for an executable in executableFolder. Portable when that folder holds Campain
-// and the game may write there; otherwise installed: the campaign in ../share/quobbles beside
-// the executable's folder, the data in userDataFolder.
+// and the game may write there; otherwise installed: the data in userDataFolder, the campaign in
+// ../share/quobbles beside the executable's folder (or in that folder itself when it holds
+// Campain but may not be written).
 FileFolders chooseFileFolders(const std::filesystem::path& executableFolder,
                               const std::filesystem::path& userDataFolder);
 

@@ -63,12 +63,13 @@ TEST(FileFolders, PortableOnlyWhereTheExecutablesFolderHoldsTheCampaignAndMayBeW
   fs::create_directories(exe / "campain");
   EXPECT_EQ(chooseFileFolders(exe, userData), (FileFolders{exe, exe, true}));
 
-  // A folder the game may not write is installed even with a campaign in it (root may write
-  // everywhere, so this part tells something only for other users).
+  // A folder the game may not write keeps only its campaign; players and levels go to the
+  // player's data folder (root may write everywhere, so this part tells something only for other
+  // users).
   fs::permissions(exe, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
                   fs::perm_options::remove);
   if (::geteuid() != 0) {
-    EXPECT_EQ(chooseFileFolders(exe, userData), installed);
+    EXPECT_EQ(chooseFileFolders(exe, userData), (FileFolders{exe, userData, false}));
   }
   fs::permissions(exe, fs::perms::owner_write, fs::perm_options::add);
 }
