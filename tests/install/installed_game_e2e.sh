@@ -28,14 +28,14 @@ fail() {
   exit 1
 }
 
-for tool in Xvfb xdotool xdpyinfo od timeout stat find; do
+for tool in od stat find xprop; do
   command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
 work="$(mktemp -d)"
 chmod 755 "$work"  # the player's user must reach the prefix and its home below it
-xvfb_pid=""
-game_pid=""
+# shellcheck source=../support/x_session.sh
+source "$(dirname "$0")/../support/x_session.sh"
 cleanup() {
   [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
   [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
@@ -87,63 +87,11 @@ keys=$("$prefix/bin/quobbles-sim" --solve "$prefix/share/quobbles/Campain/Map0.l
 solution=()
 for ((i = 0; i < ${#keys}; i++)); do solution+=("${keys:i:1}"); done
 
-# A display of its own (see tests/e2e/campaign_e2e.sh): a random number, retried when taken.
-start_xvfb() {
-  local n=$((100 + RANDOM % 800))
-  [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]] && return 1
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 100); do
-    kill -0 "$xvfb_pid" 2>/dev/null || return 1
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
-started=""
-for _ in 1 2 3 4 5; do
-  if start_xvfb; then
-    started=yes
-    break
-  fi
-  [[ -n "$xvfb_pid" ]] && { kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; }
-  xvfb_pid=""
-done
-[[ -n "$started" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+start_display
 
 # Started from another folder than the prefix's, so nothing may depend on the working folder.
 (cd "$home" && exec "${as_player[@]}" "${run_env[@]}" QT_QPA_PLATFORM=xcb "$prefix/bin/quobbles") >"$work/game.log" 2>&1 &
 game_pid=$!
-
-wait_window() {
-  local title="$1" not="${2:-}" id=""
-  local deadline=$((SECONDS + step_timeout))
-  while ((SECONDS < deadline)); do
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended early: $(cat "$work/game.log")"
-    for id in $(timeout 2 xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true); do
-      [[ "$id" != "$not" ]] && { echo "$id"; return 0; }
-    done
-    sleep 0.2
-  done
-  fail "no window \"$title\" within ${step_timeout} s"
-}
-
-keys_to() {
-  local id="$1"
-  shift
-  timeout "$step_timeout" xdotool windowfocus --sync "$id" || fail "cannot focus window $id"
-  sleep 0.2
-  timeout "$step_timeout" xdotool key --delay 120 "$@" || fail "cannot press $*"
-}
-
-type_to() {
-  local id="$1" text="$2"
-  timeout "$step_timeout" xdotool windowfocus --sync "$id" || fail "cannot focus window $id"
-  sleep 0.2
-  timeout "$step_timeout" xdotool type --delay 60 "$text" || fail "cannot type $text"
-  timeout "$step_timeout" xdotool key Return
-}
 
 # Logs in as $1 from the main menu (whose highlight must be on "Play campain"); $2 = new for a
 # player still to be made. Prints the map selection's window id.
@@ -161,7 +109,6 @@ log_in() {
 }
 
 # The windows carry the game's icon, at the sizes built into it.
-command -v xprop >/dev/null || fail "xprop is not installed"
 menu=$(wait_window "Quobbles - Main Menu")
 icons=$(timeout 5 xprop -id "$menu" _NET_WM_ICON | grep -o 'Icon ([0-9]* x [0-9]*)' | tr '\n' ' ')
 [[ "$icons" == "Icon (16 x 16) Icon (32 x 32) Icon (48 x 48) Icon (64 x 64) Icon (128 x 128) " ]] ||
