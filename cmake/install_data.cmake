@@ -1,7 +1,14 @@
 # Copies the shipped data folders (SRC) beside the executable (DST).
 # Campain is replaced file by file; Levels and Players only receive files that are missing.
+# With SHIPPED set, DST is the folder that is installed as share/quobbles: the campaign and the
+# sample levels only, the levels always made afresh, no Players.
 cmake_policy(SET CMP0057 NEW)  # if(... IN_LIST ...) in this script
-foreach(folder Campain Levels Players)
+set(folders Campain Levels Players)
+if(SHIPPED)
+  set(folders Campain Levels)
+  file(REMOVE_RECURSE "${DST}/Levels")
+endif()
+foreach(folder ${folders})
   file(MAKE_DIRECTORY "${DST}/${folder}")
   file(GLOB files RELATIVE "${SRC}/${folder}" "${SRC}/${folder}/*")
   foreach(f ${files})

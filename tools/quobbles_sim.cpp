@@ -13,6 +13,7 @@
 #include "sim/dump.h"
 #include "solver/solver.h"
 #include "state/level_file.h"
+#include "state/version.h"
 
 namespace {
 
@@ -26,7 +27,8 @@ int refuse(const std::string& why) {
 
 constexpr const char* kUsage =
     "usage: quobbles-sim [--counters A,B,C,D,E] [--each] LEVEL_FILE KEYS\n"
-    "       quobbles-sim --solve [--stars] [--max-states N] LEVEL_FILE\n";
+    "       quobbles-sim --solve [--stars] [--max-states N] LEVEL_FILE\n"
+    "       quobbles-sim --version\n";
 
 bool parseCount(std::string_view text, int64_t limit, int64_t& out) {
   if (text.empty()) return false;
@@ -79,6 +81,10 @@ int main(int argc, char** argv) {
     const std::string_view arg = argv[i];
     if (arg == "--help") {
       std::cout << kUsage;
+      return 0;
+    }
+    if (arg == "--version") {
+      std::cout << "quobbles-sim " << gameVersion() << '\n';
       return 0;
     }
     if (arg == "--counters") {

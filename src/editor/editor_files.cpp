@@ -18,7 +18,7 @@ constexpr const char* kLevelsFolder = "Levels";
 
 // The Levels folder, made if it is missing; empty text on success, else the reason.
 std::string ensureLevelsFolder() {
-  const fs::path folder = programFile({kLevelsFolder});
+  const fs::path folder = dataFile({kLevelsFolder});
   std::error_code ec;
   if (fs::is_directory(folder, ec)) return {};
   if (fs::exists(folder, ec)) return "Something that is not a folder stands where the Levels folder belongs.";
@@ -40,7 +40,7 @@ Outcome<std::string> levelNameFromTyped(const std::string& typedUtf8) {
 }
 
 fs::path editorLevelFile(const std::string& name) {
-  return programFile({kLevelsFolder, utf8FromGameText(name) + ".lev"});
+  return dataFile({kLevelsFolder, utf8FromGameText(name) + ".lev"});
 }
 
 std::string levelSaveRefusal(const std::string& name) {

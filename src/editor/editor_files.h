@@ -1,4 +1,4 @@
-// The editor's level files: Levels/<name>.lev below the program folder, found without regard to
+// The editor's level files: Levels/<name>.lev below the data folder, found without regard to
 // letter case. A typed name must be one that a file name can hold and that Windows-1252 can
 // store; it is checked before any file is touched, so nothing is written outside Levels.
 // Saving either writes the whole record or leaves the level marked as changed.

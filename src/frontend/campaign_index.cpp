@@ -119,7 +119,7 @@ Outcome<CampaignTitles> readCampaignIndex(const std::filesystem::path& path) {
 }
 
 Outcome<CampaignTitles> readProgramCampaignIndex() {
-  return readCampaignIndex(programFile({"Campain", "Campain.dat"}));
+  return readCampaignIndex(campaignFile({"Campain", "Campain.dat"}));
 }
 
 }  // namespace quobbles

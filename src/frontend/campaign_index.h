@@ -39,7 +39,7 @@ struct CampaignTitles {
 
 [[nodiscard]] Outcome<CampaignTitles> parseCampaignIndex(const Bytes& text);
 [[nodiscard]] Outcome<CampaignTitles> readCampaignIndex(const std::filesystem::path& path);
-// The index below the program folder: Campain/Campain.dat, found whatever its letter case.
+// The index below the campaign folder: Campain/Campain.dat, found whatever its letter case.
 [[nodiscard]] Outcome<CampaignTitles> readProgramCampaignIndex();
 
 }  // namespace quobbles

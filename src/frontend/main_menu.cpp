@@ -93,7 +93,7 @@ OtherMapOutcome loadOtherMap(GameState& g, editor::EditorState& e, const std::st
 bool playOtherMaps(GameState& g, editor::EditorState& e, Prompts& prompts) {
   g.LevelPath.clear();
   // The dialog's filter has one entry, "Levels (*.lev)".
-  const std::string chosen = prompts.openFile("Levels (*.lev)", programFile({"Levels"}).string() + "/");
+  const std::string chosen = prompts.openFile("Levels (*.lev)", dataFile({"Levels"}).string() + "/");
   if (chosen.empty()) return false;
   g.LevelPath = chosen;
 

@@ -112,7 +112,7 @@ SelectionKeyResult selectionKey(MapSelection& s, GameState& g, int16_t keyAscii)
 }
 
 std::filesystem::path campaignMapPath(int mapNumber) {
-  return programFile({"Campain", "Map" + std::to_string(mapNumber) + ".lev"});
+  return campaignFile({"Campain", "Map" + std::to_string(mapNumber) + ".lev"});
 }
 
 void openMapSelection(MapSelection& s, GameState& g, Prompts& prompts) {

@@ -74,7 +74,7 @@ void openMapSelection(MapSelection& s, GameState& g, Prompts& prompts);
 [[nodiscard]] bool playSelectedMap(const MapSelection& s, GameState& g, editor::EditorState& e,
                                    Prompts& prompts);
 
-// The campaign map file of a map number: Campain/Map<n>.lev below the program folder.
+// The campaign map file of a map number: Campain/Map<n>.lev below the campaign folder.
 std::filesystem::path campaignMapPath(int mapNumber);
 
 }  // namespace quobbles

@@ -1,4 +1,4 @@
-// Saving and loading players' profiles below the program folder.
+// Saving and loading players' profiles below the data folder.
 #include "frontend/profile_store.h"
 
 #include <system_error>
@@ -13,7 +13,7 @@ namespace quobbles {
 namespace fs = std::filesystem;
 
 fs::path profilePath(const std::string& playerName) {
-  return programFile({"Players", utf8FromGameText(playerName) + ".plr"});
+  return dataFile({"Players", utf8FromGameText(playerName) + ".plr"});
 }
 
 std::string playerNameProblem(const std::string& playerName) {
@@ -24,7 +24,7 @@ std::string playerNameProblem(const std::string& playerName) {
 std::string saveProfile(const Profile& profile, std::string* caution) {
   if (caution) caution->clear();
   if (const std::string problem = playerNameProblem(profile.PlayerName); !problem.empty()) return problem;
-  const fs::path folder = programFile({"Players"});
+  const fs::path folder = dataFile({"Players"});
   std::error_code ec;
   if (!fs::is_directory(folder, ec)) {
     fs::create_directories(folder, ec);

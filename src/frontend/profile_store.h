@@ -1,4 +1,4 @@
-// Where players' profiles live (Players/<name>.plr below the program folder) and saving one,
+// Where players' profiles live (Players/<name>.plr below the data folder) and saving one,
 // with the checks that keep a typed name from ever reaching outside that folder.
 #pragma once
 

@@ -1,12 +1,15 @@
 // The credits (Form6).
 #include "windows/credits_window.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QRadialGradient>
 
+#include "state/program_files.h"
 #include "state/tiles.h"
+#include "state/version.h"
 #include "ui/caption_label.h"
 #include "ui/keys.h"
 #include "ui/navigation.h"
@@ -95,6 +98,24 @@ CreditsWindow::CreditsWindow() {
     // A click on a text is a click on the picture behind it.
     label->setAttribute(Qt::WA_TransparentForMouseEvents);
   }
+
+  // The version, and the folder where this game keeps its players and levels (beside the
+  // executable when it runs portable, the player's data folder when it is installed).
+  version_ = new QLabel(QStringLiteral("Version %1").arg(QString::fromLatin1(gameVersion())), this);
+  version_->setObjectName(QStringLiteral("Version"));
+  styleCaption(version_, 9.75, true, yellow);
+  placeCaption(version_, 240, 3300, 6255, 300);
+  version_->setAttribute(Qt::WA_TransparentForMouseEvents);
+
+  dataFolder_ = new QLabel(this);
+  dataFolder_->setObjectName(QStringLiteral("DataFolder"));
+  styleCaption(dataFolder_, 8.25, false, QColor(210, 210, 150));
+  dataFolder_->setGeometry(ui::twipsRect(240, 3660, 6255, 560));
+  const QString folder =
+      QDir::toNativeSeparators(QString::fromStdString(fileFolders().data.lexically_normal().string()));
+  dataFolder_->setText(QStringLiteral("Players and levels are kept in\n") +
+                       dataFolder_->fontMetrics().elidedText(folder, Qt::ElideMiddle, dataFolder_->width()));
+  dataFolder_->setAttribute(Qt::WA_TransparentForMouseEvents);
 
   Päkkii_ = new CaptionLabel(this, QStringLiteral("Päkkii"), QStringLiteral("Back"));
   styleCaption(Päkkii_, 14.25, true, yellow);

@@ -1,5 +1,6 @@
-// The credits (Form6), opened from the main menu: who made the game, over a dark picture.
-// "Back", any key or a click on the picture returns to the main menu.
+// The credits (Form6), opened from the main menu: who made the game, over a dark picture, with
+// the version and the folder of the players and levels. "Back", any key or a click on the
+// picture returns to the main menu.
 #pragma once
 
 #include <QLabel>
@@ -20,6 +21,8 @@ class CreditsWindow : public QWidget {
 
   CaptionLabel* backLabel() const { return Päkkii_; }
   CaptionLabel* picture() const { return Image1_; }
+  QLabel* versionLabel() const { return version_; }
+  QLabel* dataFolderLabel() const { return dataFolder_; }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -27,6 +30,8 @@ class CreditsWindow : public QWidget {
  private:
   CaptionLabel* Image1_ = nullptr;
   CaptionLabel* Päkkii_ = nullptr;
+  QLabel* version_ = nullptr;
+  QLabel* dataFolder_ = nullptr;
 };
 
 // The dark background picture, painted in code (433 x 339 pixels).

@@ -17,16 +17,14 @@ fail() {
   exit 1
 }
 
-for tool in Xvfb xdotool xdpyinfo od timeout; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
+command -v od >/dev/null || fail "od is not installed"
 [[ -x "$exe" ]] || fail "no executable at $exe"
 exe_dir="$(cd "$(dirname "$exe")" && pwd)"
 [[ -f "$exe_dir/Campain/Map0.lev" ]] || fail "no campaign beside the executable ($exe_dir/Campain)"
 
 work="$(mktemp -d)"
-xvfb_pid=""
-game_pid=""
+# shellcheck source=../support/x_session.sh
+source "$(dirname "$0")/../support/x_session.sh"
 cleanup() {
   [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
   [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
@@ -52,67 +50,16 @@ fi
 solution=()
 for ((i = 0; i < ${#keys}; i++)); do solution+=("${keys:i:1}"); done
 
-# A display of its own, picked at random well above the usual ones; a server that does not start
-# or takes no connections is stopped and another number tried. -noreset: without it the server
-# resets when its last client leaves (the check below), and refuses connections meanwhile.
-start_xvfb() {
-  local n=$((100 + RANDOM % 800))
-  [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]] && return 1
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 100); do
-    kill -0 "$xvfb_pid" 2>/dev/null || return 1
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
-started=""
-for _ in 1 2 3 4 5; do
-  if start_xvfb; then
-    started=yes
-    break
-  fi
-  [[ -n "$xvfb_pid" ]] && { kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; }
-  xvfb_pid=""
-done
-[[ -n "$started" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+start_display
 
 QT_QPA_PLATFORM=xcb "$work/quobbles" >"$work/game.log" 2>&1 &
 game_pid=$!
-
-# Waits for a window whose whole title is $1 (and, if given, that is not window $2); prints its id.
-wait_window() {
-  local title="$1" not="${2:-}" id=""
-  local deadline=$((SECONDS + step_timeout))
-  while ((SECONDS < deadline)); do
-    kill -0 "$game_pid" 2>/dev/null || fail "the game ended early: $(cat "$work/game.log")"
-    for id in $(timeout 2 xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true); do
-      [[ "$id" != "$not" ]] && { echo "$id"; return 0; }
-    done
-    sleep 0.2
-  done
-  fail "no window \"$title\" within ${step_timeout} s"
-}
-
-# Gives window $1 the keyboard and presses keys there.
-keys_to() {
-  local id="$1"
-  shift
-  timeout "$step_timeout" xdotool windowfocus --sync "$id" || fail "cannot focus window $id"
-  sleep 0.2
-  timeout "$step_timeout" xdotool key --delay 120 "$@" || fail "cannot press $*"
-}
 
 menu=$(wait_window "Quobbles - Main Menu")
 keys_to "$menu" Return  # "Play campain" is highlighted at start
 
 login=$(wait_window "Loging:")
-timeout "$step_timeout" xdotool windowfocus --sync "$login" || fail "cannot focus the name dialog"
-sleep 0.2
-timeout "$step_timeout" xdotool type --delay 60 "$player" || fail "cannot type the name"
-timeout "$step_timeout" xdotool key Return
+type_to "$login" "$player"
 
 # The question "Player ... not found. Do you want to create a new player?" has the same title.
 question=$(wait_window "Loging:" "$login")

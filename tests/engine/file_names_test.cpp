@@ -36,7 +36,7 @@ TEST(ProgramFiles, NamesMeetWhateverTheirLetterCase) {
   EXPECT_EQ(findCaseInsensitive(dir.path(), {"Campain", "Campain.dat"}),
             dir.path() / "Campain" / "Campain.dat");
   setProgramFolder(dir.path());
-  EXPECT_EQ(programFile({"players", "Abc.Plr"}), dir.path() / "Players" / "abc.plr");
+  EXPECT_EQ(dataFile({"players", "Abc.Plr"}), dir.path() / "Players" / "abc.plr");
   EXPECT_EQ(foldCase("ABC\xC4\xD7\x8A"), "abc\xE4\xD7\x9A");  // Windows-1252 letters fold too
 }
 
