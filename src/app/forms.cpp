@@ -1,6 +1,9 @@
 // The registry of loaded windows, and showing and unloading them.
 #include "app/forms.h"
 
+#include <QGuiApplication>
+#include <QScreen>
+#include <algorithm>
 #include <array>
 
 #include "windows/board_window.h"
@@ -19,6 +22,37 @@ namespace {
 
 constexpr const char* kUnloadedProperty = "quobblesUnloaded";
 std::array<QPointer<QWidget>, 10> registry;
+
+// What the window system adds round a window (its borders and title bar), as it framed the
+// program's other windows; a window not yet shown has no frame to ask.
+QSize frameMargins() {
+  for (const QPointer<QWidget>& w : registry) {
+    if (!w || !w->isVisible() || w->windowFlags().testFlag(Qt::Tool)) continue;
+    const QSize margins = w->frameGeometry().size() - w->size();
+    if (margins.width() > 0 || margins.height() > 0) return margins;
+  }
+  return QSize(0, 0);
+}
+
+QScreen* screenOf(const QWidget* form) {
+  QScreen* screen = form != nullptr ? form->screen() : nullptr;
+  return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+// Moves a not yet shown window's frame to `frame`'s top-left corner, pulled onto the screen.
+void placeFrame(QWidget* form, QRect frame, const QScreen* screen) {
+  if (form->isVisible()) return;
+  if (screen != nullptr) {
+    const QRect room = screen->availableGeometry();
+    frame.moveLeft(std::max(room.left(), std::min(frame.left(), room.right() + 1 - frame.width())));
+    frame.moveTop(std::max(room.top(), std::min(frame.top(), room.bottom() + 1 - frame.height())));
+  }
+  form->move(frame.topLeft());
+}
+
+bool fitsOn(const QRect& frame, const QScreen* screen) {
+  return screen == nullptr || screen->availableGeometry().contains(frame);
+}
 
 // The instance of window number N, built if it is not loaded.
 template <int N, class Window>
@@ -91,6 +125,48 @@ void unloadForm(int n) {
 
 void unloadAll() {
   for (int n = 1; n < static_cast<int>(registry.size()); ++n) unloadForm(n);
+}
+
+QRect frameOf(const QWidget* form) {
+  // A window just shown may not have its frame yet either; its position is already its frame's.
+  if (form->isVisible() && form->frameGeometry() != form->geometry()) return form->frameGeometry();
+  return QRect(form->pos(), form->size() + frameMargins());
+}
+
+void placeCentredOnScreen(QWidget* form) {
+  const QScreen* screen = screenOf(nullptr);
+  QRect frame = frameOf(form);
+  if (screen != nullptr) frame.moveCenter(screen->availableGeometry().center());
+  placeFrame(form, frame, screen);
+}
+
+void placeCentredOn(QWidget* form, const QWidget* on) {
+  QRect frame = frameOf(form);
+  frame.moveCenter(frameOf(on).center());
+  placeFrame(form, frame, screenOf(on));
+}
+
+void placeBeside(QWidget* form, std::initializer_list<Beside> choices) {
+  if (choices.size() == 0) return;
+  const QScreen* screen = screenOf(choices.begin()->anchor);
+  auto place = [form](const Beside& choice) {
+    const QRect beside = frameOf(choice.anchor);
+    QRect frame = frameOf(form);
+    frame.moveTop(choice.top.value_or(beside.top()));
+    if (choice.side == Side::kRight)
+      frame.moveLeft(beside.right() + 1);
+    else
+      frame.moveRight(beside.left() - 1);
+    return frame;
+  };
+  QRect chosen = place(*choices.begin());
+  for (const Beside& choice : choices) {
+    if (fitsOn(place(choice), screen)) {
+      chosen = place(choice);
+      break;
+    }
+  }
+  placeFrame(form, chosen, screen);
 }
 
 }  // namespace app

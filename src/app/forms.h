@@ -5,8 +5,11 @@
 #pragma once
 
 #include <QPointer>
+#include <QRect>
 #include <QVariant>
 #include <QWidget>
+#include <initializer_list>
+#include <optional>
 
 namespace quobbles {
 
@@ -46,6 +49,25 @@ void unload(QWidget* form);
 void unloadForm(int n);
 // Unloads every window (the program ends).
 void unloadAll();
+
+// Where windows open. Positions are those of the windows' frames, and a window that fits on its
+// screen is kept wholly on it. A window already shown keeps its place.
+// The first window of the program: centred on the screen.
+void placeCentredOnScreen(QWidget* form);
+// A window that replaces another, or opens over it: centred on where that one stands.
+void placeCentredOn(QWidget* form, const QWidget* on);
+// A window beside another: the first of the choices whose place lies wholly on the screen, or
+// the first one, kept on the screen as well as it can be. Each choice names the window to stand
+// beside, the side, and the top (that window's top when not given).
+enum class Side { kRight, kLeft };
+struct Beside {
+  const QWidget* anchor;
+  Side side;
+  std::optional<int> top = {};
+};
+void placeBeside(QWidget* form, std::initializer_list<Beside> choices);
+// The frame of a window, or the frame it will have once the window system has framed it.
+QRect frameOf(const QWidget* form);
 
 }  // namespace app
 }  // namespace quobbles

@@ -9,12 +9,10 @@
 #include <cstdio>
 #include <cstring>
 
-#include "app/forms.h"
 #include "app/navigator.h"
 #include "state/program_files.h"
 #include "state/version.h"
 #include "ui/qt_prompts.h"
-#include "windows/main_menu_window.h"
 
 namespace {
 
@@ -53,7 +51,7 @@ int main(int argc, char** argv) {
   quobbles::setFileFolders(folders);
 
   quobbles::app::installNavigator();
-  quobbles::app::showForm(quobbles::Form3());
+  quobbles::app::openFirstWindow();
   if (const std::string problem = quobbles::prepareDataFolder(folders); !problem.empty())
     quobbles::ui::prompts().tell(problem, "Quobbles", quobbles::Icon::kExclamation);
   return QApplication::exec();

@@ -1,5 +1,6 @@
 // The moves between the program's windows. Every move shows the next window first and then
-// closes the current one.
+// closes the current one; the next window opens centred on where the current one stood, so no
+// window jumps across the screen. God's Tools and the help windows open beside the board.
 #include "app/navigator.h"
 
 #include <QApplication>
@@ -21,20 +22,27 @@ namespace quobbles::app {
 namespace {
 constexpr int kBoard = 1, kEditor = 2, kMainMenu = 3, kMapSelection = 4, kHelp = 5, kTextureHelp = 7,
               kGodsTools = 8;
+
+// Shows `next` where `current` stands (when that one is loaded); the caller closes `current`.
+void showInPlaceOf(QWidget* next, const QWidget* current) {
+  if (current != nullptr) placeCentredOn(next, current);
+  showForm(next);
 }
 
+}  // namespace
+
 void Navigator::loggedIn() {
-  showForm(Form4());
+  showInPlaceOf(Form4(), loadedForm(kMainMenu));
   unloadForm(kMainMenu);
 }
 
 void Navigator::openEditor() {
-  showForm(Form2());
+  showInPlaceOf(Form2(), loadedForm(kMainMenu));
   unloadForm(kMainMenu);
 }
 
 void Navigator::openCredits() {
-  showForm(Form6());
+  showInPlaceOf(Form6(), loadedForm(kMainMenu));
   unloadForm(kMainMenu);
 }
 
@@ -44,38 +52,54 @@ void Navigator::exitProgram() {
 }
 
 void Navigator::playLevel(QWidget* from) {
-  showForm(Form1());
+  showInPlaceOf(Form1(), from);
   Form1()->kartan_piirto();
   unload(from);
 }
 
 void Navigator::backToMainMenu(QWidget* from) {
-  showForm(Form3());
+  showInPlaceOf(Form3(), from);
   unload(from);
 }
 
 void Navigator::showHelp() {
-  // The texture help first, then the help text in front of it.
+  // The pictures right of the board (under God's Tools in a test play) and the text left of it,
+  // so that the board stays in sight; on a narrow screen one follows the other on the side with
+  // room. The texture help shows first, then the help text in front of it.
+  if (const QWidget* board = loadedForm(kBoard)) {
+    const QRect b = frameOf(board);
+    const QWidget* tools = loadedForm(kGodsTools);
+    const bool toolsRight = tools != nullptr && frameOf(tools).left() > b.left();
+    placeBeside(Form7(), {{board, Side::kRight, toolsRight ? frameOf(tools).bottom() + 1 : b.top()},
+                          {board, Side::kLeft}});
+    const QWidget* pictures = Form7();
+    const bool picturesRight = frameOf(pictures).left() > b.left();
+    if (picturesRight)
+      placeBeside(Form5(), {{board, Side::kLeft}, {pictures, Side::kRight, b.top()}});
+    else
+      placeBeside(Form5(), {{board, Side::kRight}, {pictures, Side::kLeft, b.top()}});
+  }
   showForm(Form7());
   showForm(Form5());
 }
 
 void Navigator::boardLeft(LeaveTo next) {
+  const QWidget* board = loadedForm(kBoard);
   switch (next) {
     case LeaveTo::kEditor: {
       // A newly built editor has just run its load handler, which reloads the saved level; one
       // that was still loaded is asked to run it again.
       const bool editorWasLoaded = loadedForm(kEditor) != nullptr;
-      showForm(Form2());
+      showInPlaceOf(Form2(), board);
       if (editorWasLoaded) Form2()->F_L();
       unloadForm(kGodsTools);
       break;
     }
     case LeaveTo::kMapSelection:
-      showForm(Form4());
+      showInPlaceOf(Form4(), board);
       break;
     case LeaveTo::kMainMenu:
-      showForm(Form3());
+      showInPlaceOf(Form3(), board);
       break;
   }
   unloadForm(kHelp);
@@ -93,22 +117,29 @@ void Navigator::boardChanged() {
 }
 
 void Navigator::startTestPlay() {
-  showForm(Form1());
+  showInPlaceOf(Form1(), loadedForm(kEditor));
+  // God's Tools right of the board, tops aligned (left of it when the screen has no room).
+  placeBeside(Form8(), {{Form1(), Side::kRight}, {Form1(), Side::kLeft}});
   showForm(Form8());
   unloadForm(kEditor);
 }
 
 void Navigator::editorClosed() {
-  showForm(Form3());
+  showInPlaceOf(Form3(), loadedForm(kEditor));
   unloadForm(kEditor);
 }
 
 void Navigator::showLevelMakersNote() {
-  showForm(Form9());
+  showInPlaceOf(Form9(), loadedForm(kEditor));
 }
 
 void Navigator::closeWindow(QWidget* window) {
   unload(window);
+}
+
+void openFirstWindow() {
+  placeCentredOnScreen(Form3());
+  showForm(Form3());
 }
 
 void installNavigator() {

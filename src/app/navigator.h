@@ -26,5 +26,7 @@ class Navigator : public ui::Navigation {
 
 // Puts the program's navigator in place; the program does it once at start-up, GUI tests too.
 void installNavigator();
+// The program's first window: the main menu, centred on the screen.
+void openFirstWindow();
 
 }  // namespace quobbles::app

@@ -1,5 +1,6 @@
-// The help window's text: what the game is about, its keys, and how blocks, walls, doors,
-// specials, hangers and stars behave. Nine sections, lines ending in CR LF.
+// The help window's text: what the game is about, its keys (the first ones and the more recent
+// arrows, undo and restart), and how blocks, walls, doors, specials, hangers and stars behave.
+// Ten sections, lines ending in CR LF.
 #include "frontend/help_text.h"
 
 #include <string_view>
@@ -28,10 +29,18 @@ constexpr std::string_view kHelpLines[] = {
     "   This help-window: Spacebar",
     "   End game: Esc",
     kRule,
+    "More keys:",
+    "   Moving: arrow keys, or the number pad without Num Lock",
+    "   Pass turn: 5 in the middle of the number pad",
+    "   Take back the last turn: Backspace or Ctrl+Z",
+    "   Start the level again: Ctrl+R",
+    "You can take back as many turns as you have played, even the one that got you killed, and starting "
+    "again can be taken back too. A passed level stays passed: that one you cannot take back.",
+    kRule,
     "What's wrong? - I can't move!:",
-    "Num Lock must be on and Caps Lock off, or the keys will not work. You move with the number keys of the "
-    "number pad, and the letter keys must be small letters. If the figure still does not move, click the "
-    "game window once so that it gets the keys.",
+    "Caps Lock must be off, or the letter keys will not work: they must be small letters. You move with the "
+    "number keys of the number pad (Num Lock on or off) or with the arrow keys. If the figure still does not "
+    "move, click the game window once so that it gets the keys.",
     kRule,
     "Moving blocks:",
     "There are two kinds of them. Brown blocks move towards you as long as they see you. Purple blocks start "

@@ -1,4 +1,4 @@
-// The text of the help window (Form5): nine sections separated by lines of 44 "-", lines
+// The text of the help window (Form5): ten sections separated by lines of 44 "-", lines
 // ending in CR LF, as the window's text box holds it.
 #pragma once
 

@@ -26,10 +26,11 @@ LoginResult createPlayer(GameState& g, Prompts& prompts, const std::string& type
   std::string caution;
   const std::string failure = saveProfile(g.profile, &caution);
   if (!caution.empty())
-    prompts.tell("The new player " + typedName + ":\n" + caution, kLoginTitle, Icon::kExclamation, true);
+    prompts.tell("The new player \"" + shownName(typedName) + "\":\n" + caution, kLoginTitle, Icon::kExclamation,
+                 true);
   if (!failure.empty()) {
-    prompts.tell("The new player " + typedName +
-                     " could not be saved, so you cannot play the campaign now.\n" + failure,
+    prompts.tell("The new player \"" + shownName(typedName) +
+                     "\" could not be saved, so you cannot play the campaign now.\n" + failure,
                  kLoginTitle, Icon::kExclamation, true);
     noPlayer(g);
     return LoginResult::kStayInMenu;
@@ -56,16 +57,16 @@ LoginResult Loggautuminen(GameState& g, Prompts& prompts) {
   // The name becomes a file name: refuse it before any file is looked at.
   const std::optional<std::string> name = gameTextFromUtf8(typed);
   if (!name) {
-    prompts.tell("The name " + typed +
-                     " cannot be used as a player name: it holds characters that the game's player "
+    prompts.tell("The name \"" + shownName(typed) +
+                     "\" cannot be used as a player name: it holds characters that the game's player "
                      "files cannot store. Use letters, digits and common punctuation.",
                  kLoginTitle, Icon::kExclamation, true);
     noPlayer(g);
     return LoginResult::kStayInMenu;
   }
   if (const std::string problem = playerNameProblem(*name); !problem.empty()) {
-    prompts.tell("The name " + typed + " cannot be used as a player name.\n" + problem, kLoginTitle,
-                 Icon::kExclamation, true);
+    prompts.tell("The name \"" + shownName(typed) + "\" cannot be used as a player name.\n" + problem,
+                 kLoginTitle, Icon::kExclamation, true);
     noPlayer(g);
     return LoginResult::kStayInMenu;
   }
@@ -91,7 +92,8 @@ LoginResult Loggautuminen(GameState& g, Prompts& prompts) {
   if (!damage.empty()) {
     // The file is there but does not hold a usable profile. It may be someone's progress, so
     // it is only replaced when the player says so.
-    const std::string question = "The profile of player " + typed + " cannot be read.\n" + damage +
+    const std::string question = "The profile of player \"" + shownName(typed) + "\" cannot be read.\n" +
+                                 damage +
                                  "\nDo you want to replace it with a new player of that name? "
                                  "The progress stored in the old file will be lost.";
     if (!prompts.askYesNo(question, kLoginTitle, true)) {

@@ -136,8 +136,17 @@ void openMapSelection(MapSelection& s, GameState& g, Prompts& prompts) {
 }
 
 bool playSelectedMap(const MapSelection& s, GameState& g, editor::EditorState& e, Prompts& prompts) {
-  // With no campaign (or a selection past its end) there is nothing to play.
-  if (g.MapNumber >= s.campaign.titles.size()) return false;
+  // With no campaign (or a selection past its end) there is nothing to play: say why.
+  if (s.campaign.titles.empty()) {
+    prompts.tell(kNoCampaign, "Error!", Icon::kCritical, true);
+    return false;
+  }
+  if (g.MapNumber >= s.campaign.titles.size()) {
+    prompts.tell("Map " + std::to_string(g.MapNumber) + " is not in the campaign, which has " +
+                     std::to_string(s.campaign.titles.size()) + " maps. Choose one of the list.",
+                 "Error!", Icon::kCritical, true);
+    return false;
+  }
   const MapLoadOutcome loaded = Loudaus(g, e);
   if (!loaded.loaded) prompts.tell(loaded.message, "Error!", Icon::kCritical, true);
   return loaded.loaded;

@@ -70,7 +70,11 @@ inline constexpr const char* kMapNotFound = "Map file not found!";
 void openMapSelection(MapSelection& s, GameState& g, Prompts& prompts);
 
 // "Play": loads the selected map; true when the board is to open with it. A map that cannot be
-// loaded is reported, and the player stays to choose another one.
+// loaded is reported, and the player stays to choose another one; without a campaign (its index
+// could not be read or names no maps) "Play" says so.
+inline constexpr const char* kNoCampaign =
+    "There is no campaign map to play: the campaign index Campain\\Campain.dat could not be read or names "
+    "no maps.";
 [[nodiscard]] bool playSelectedMap(const MapSelection& s, GameState& g, editor::EditorState& e,
                                    Prompts& prompts);
 

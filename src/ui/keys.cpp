@@ -25,4 +25,32 @@ int16_t keyCode(const QKeyEvent* event) {
   return 0;
 }
 
+int16_t playKeyCode(const QKeyEvent* event) {
+  // With Ctrl or Alt held an arrow is some other command, not a move.
+  if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) return keyCode(event);
+  switch (event->key()) {
+    case Qt::Key_Left:
+      return '4';
+    case Qt::Key_Right:
+      return '6';
+    case Qt::Key_Up:
+      return '8';
+    case Qt::Key_Down:
+      return '2';
+    case Qt::Key_Clear:  // the pad's 5 without Num Lock
+      return (event->modifiers() & Qt::KeypadModifier) ? '5' : 0;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Insert:
+    case Qt::Key_Delete:
+      // The pad's other keys without Num Lock (and their twins) are not the game's; the text of
+      // Delete would otherwise pass as a character.
+      return 0;
+    default:
+      return keyCode(event);
+  }
+}
+
 }  // namespace quobbles::ui

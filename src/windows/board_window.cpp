@@ -1,14 +1,19 @@
 // The board window (Form1).
 #include "windows/board_window.h"
 
+#include <QCloseEvent>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QPainter>
 
+#include "board/board_engine.h"
+#include "board/history.h"
 #include "board/session.h"
 #include "editor/editor_logic.h"
 #include "frontend/leave_board.h"
 #include "frontend/profile_store.h"
 #include "play/board_view.h"
+#include "state/tiles.h"
 #include "ui/keys.h"
 #include "ui/navigation.h"
 #include "ui/picture_store.h"
@@ -23,13 +28,43 @@ namespace {
 // The window's layout in twips.
 constexpr int kClientWidth = 6360;
 constexpr int kClientHeight = 7440;
+// The specials counters stand in a row above the board, each its special's picture with the
+// number beside it, in a box that stops where the board begins. The numbers are a lighter shade
+// of their special's colour, so that even the blue one reads well on black.
 constexpr int kCounterTop = 120;
-constexpr int kCounterSide = 375;
-// The counters stand above the board; their boxes stop where the board begins.
 constexpr int kCounterHeight = kBoardOrigin - kCounterTop;
-constexpr int kCounterLefts[kSpecialCount] = {480, 840, 1200, 1560, 1920};
+constexpr int kCounterPitch = 720;
+constexpr int kCounterWidth = 690;
+constexpr int kCounterPicture = 300;
+constexpr int kCounterPictureInset = (kCounterHeight - kCounterPicture) / 2;
 constexpr Rgb kCounterColours[kSpecialCount] = {
     {0, 0, 255}, {0, 192, 0}, {255, 0, 0}, {255, 128, 0}, {255, 0, 255}};
+// "All stars collected!" on two lines between the counters and the star, which stands above the
+// board's last column without reaching its squares.
+constexpr int kStarsTextLeft = kBoardOrigin + 4 * kCounterPitch + kCounterWidth + 60;
+constexpr int kStarSide = 360;
+constexpr int kStarLeft = kBoardEnd - kStarSide;
+constexpr int kStarTop = 90;
+
+QColor lighter(const Rgb& c) {
+  auto up = [](uint8_t v) { return v + (255 - v) * 2 / 5; };
+  return QColor(up(c.r), up(c.g), up(c.b));
+}
+
+// The test pipe whose pick-up fills counter `index`.
+int pipeOf(int index) {
+  for (const Tile& t : kTiles)
+    if (t.pickUp == index) return t.code;
+  return tile::Empty;
+}
+
+// A tile's picture at `side` pixels, drawn for the screen's pixel density.
+QPixmap smallPicture(int code, int side, qreal density) {
+  QPixmap picture = ui::PictureStore::tile(code).scaled(QSize(side, side) * density, Qt::KeepAspectRatio,
+                                                        Qt::SmoothTransformation);
+  picture.setDevicePixelRatio(density);
+  return picture;
+}
 
 QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, const QRect& twipsRect, int points,
                   bool bold, Qt::Alignment align = Qt::AlignCenter) {
@@ -59,22 +94,36 @@ BoardWindow::BoardWindow() {
   setFocusPolicy(Qt::StrongFocus);
 
   for (int i = 0; i < kSpecialCount; ++i) {
-    const QString name = QStringLiteral("mAna%1").arg(i);
-    auto* label = makeLabel(this, name.toLatin1().constData(), QStringLiteral("0"),
-                            QRect(kCounterLefts[i], kCounterTop, kCounterSide, kCounterHeight), 10, true);
+    const int left = kBoardOrigin + kCounterPitch * i;
     const QColor c = ui::qcolor(kCounterColours[i]);
-    label->setStyleSheet(
-        QStringLiteral("QLabel { color: %1; background: #1a1a1a; border: 1px solid %1; border-radius: 4px; }")
+    auto* box = new QFrame(this);
+    box->setObjectName(QStringLiteral("mAnaBox%1").arg(i));
+    box->setGeometry(ui::twipsRect(left, kCounterTop, kCounterWidth, kCounterHeight));
+    box->setStyleSheet(
+        QStringLiteral("QFrame { background: #161616; border: 1px solid %1; border-radius: 4px; }")
             .arg(c.name()));
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("mAnaPicture%1").arg(i));
+    picture->setGeometry(ui::twipsRect(left + kCounterPictureInset, kCounterTop + kCounterPictureInset,
+                                       kCounterPicture, kCounterPicture));
+    picture->setPixmap(smallPicture(pipeOf(i), ui::px(kCounterPicture), devicePixelRatioF()));
+    const int numberLeft = kCounterPictureInset + kCounterPicture + 30;
+    const QString name = QStringLiteral("mAna%1").arg(i);
+    auto* label =
+        makeLabel(this, name.toLatin1().constData(), QStringLiteral("0"),
+                  QRect(left + numberLeft, kCounterTop, kCounterWidth - numberLeft - 30, kCounterHeight), 10,
+                  true, Qt::AlignLeft | Qt::AlignVCenter);
+    setTextColour(label, lighter(kCounterColours[i]));
     mAna_[static_cast<std::size_t>(i)] = label;
   }
-  Label3_ = makeLabel(this, "Label3", QStringLiteral("All stars collected!"), QRect(2400, 150, 2760, 330), 10,
-                      true);
+  Label3_ = makeLabel(this, "Label3", QStringLiteral("All stars collected!"),
+                      QRect(kStarsTextLeft, 30, kStarLeft - 60 - kStarsTextLeft, kBoardOrigin - 30), 8, true);
+  Label3_->setWordWrap(true);
   setTextColour(Label3_, QColor(255, 255, 0));
   AllStars_ = new QLabel(this);
   AllStars_->setObjectName("AllStars");
-  AllStars_->setGeometry(ui::twipsRect(5280, 60, 600, 600));
-  AllStars_->setPixmap(ui::PictureStore::tile(15));
+  AllStars_->setGeometry(ui::twipsRect(kStarLeft, kStarTop, kStarSide, kStarSide));
+  AllStars_->setPixmap(smallPicture(tile::Star, ui::px(kStarSide), devicePixelRatioF()));
   Viesti_ = makeLabel(this, "Viesti", QStringLiteral("Game over."), QRect(480, 5980, 5400, 480), 16, true);
   Label2_ = makeLabel(this, "Label2", QStringLiteral("(Press Esc.)"), QRect(480, 6460, 5400, 330), 10, false);
   setTextColour(Label2_, QColor(220, 220, 220));
@@ -86,6 +135,8 @@ BoardWindow::BoardWindow() {
 
 void BoardWindow::Form_Load() {
   startLevel(sharedSession());
+  // Undo and restart begin anew with every level.
+  sharedHistory().begin(sharedSession());
   render();
 }
 
@@ -133,9 +184,15 @@ void BoardWindow::paintEvent(QPaintEvent*) {
 }
 
 void BoardWindow::keyPressEvent(QKeyEvent* event) {
-  const int16_t code = ui::keyCode(event);
+  const int16_t code = ui::playKeyCode(event);
   if (code == 0) return QWidget::keyPressEvent(event);
   Form_KeyPress(code);
+}
+
+void BoardWindow::closeEvent(QCloseEvent* event) {
+  // The close box leaves the board as Esc does, with its write-back; the navigator closes it.
+  event->ignore();
+  Form_KeyPress(board::key::kEsc);
 }
 
 void BoardWindow::Kauko_nappi(int16_t Kii) {
@@ -143,7 +200,7 @@ void BoardWindow::Kauko_nappi(int16_t Kii) {
 }
 
 void BoardWindow::Form_KeyPress(int16_t KeyAscii) {
-  const BoardEffects effects = press(sharedSession(), KeyAscii);
+  const BoardEffects effects = playKey(sharedSession(), sharedHistory(), KeyAscii);
   render();
   carryOut(effects);
 }

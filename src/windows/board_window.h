@@ -1,6 +1,7 @@
 // The board window (Form1): renders the board model (the 9 x 9 view, the player figure, the
-// warning lines, counters and messages) and hands every key to the rules, then carries out
-// what they ask for: saving the player's profile, the help windows, leaving the board.
+// warning lines, counters and messages) and hands every key to the rules, with undo and restart,
+// then carries out what they ask for: saving the player's profile, the help windows, leaving the
+// board. Its close box is Esc.
 #pragma once
 
 #include <QLabel>
@@ -32,6 +33,7 @@ class BoardWindow : public QWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void Form_Load();

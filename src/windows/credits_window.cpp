@@ -1,6 +1,7 @@
 // The credits (Form6).
 #include "windows/credits_window.h"
 
+#include <QCloseEvent>
 #include <QDir>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -130,6 +131,12 @@ void CreditsWindow::Päkkii_Click() {
 void CreditsWindow::keyPressEvent(QKeyEvent* event) {
   // Any key with a character, Esc and Space included, leads back.
   if (ui::keyCode(event) == 0) return QWidget::keyPressEvent(event);
+  Päkkii_Click();
+}
+
+void CreditsWindow::closeEvent(QCloseEvent* event) {
+  // The close box is a key: back to the main menu.
+  event->ignore();
   Päkkii_Click();
 }
 

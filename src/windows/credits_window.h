@@ -1,6 +1,6 @@
 // The credits (Form6), opened from the main menu: who made the game, over a dark picture, with
-// the version and the folder of the players and levels. "Back", any key or a click on the
-// picture returns to the main menu.
+// the version and the folder of the players and levels. "Back", any key, a click on the picture
+// or the close box returns to the main menu.
 #pragma once
 
 #include <QLabel>
@@ -26,6 +26,7 @@ class CreditsWindow : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   CaptionLabel* Image1_ = nullptr;

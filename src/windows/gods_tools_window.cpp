@@ -1,8 +1,11 @@
 // God's Tools (Form8): the level maker's buttons during a test play.
 #include "windows/gods_tools_window.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 
+#include "board/board_engine.h"
+#include "board/history.h"
 #include "board/session.h"
 #include "ui/keys.h"
 #include "ui/navigation.h"
@@ -16,8 +19,6 @@ namespace {
 // The window's layout in twips.
 constexpr int kClientWidth = 2490;
 constexpr int kClientHeight = 1995;
-constexpr int kWindowLeft = 8000;
-constexpr int kWindowTop = 1440;
 
 struct ButtonDesign {
   const char* caption;
@@ -86,18 +87,11 @@ GodsToolsWindow::GodsToolsWindow() {
     connect(button, &QPushButton::clicked, this, [this, i] { Command1_Click(i); });
     Command1_[static_cast<std::size_t>(i)] = button;
   }
-
-  Form_Load();
-}
-
-void GodsToolsWindow::Form_Load() {
-  // Beside the board, its left edge at 8000 twips.
-  move(ui::px(kWindowLeft), ui::px(kWindowTop));
 }
 
 void GodsToolsWindow::Command1_Click(int Index) {
-  Session& s = sharedSession();
-  world::Command1_Click(s.game, s.board, Index);
+  // Each press is one step that the board's undo can take back.
+  useGodsTool(sharedSession(), sharedHistory(), Index);
   ui::navigation().boardChanged();
 }
 
@@ -106,9 +100,15 @@ void GodsToolsWindow::Form_KeyPress(int16_t KeyAscii) {
 }
 
 void GodsToolsWindow::keyPressEvent(QKeyEvent* event) {
-  const int16_t code = ui::keyCode(event);
+  const int16_t code = ui::playKeyCode(event);
   if (code == 0) return QWidget::keyPressEvent(event);
   Form_KeyPress(code);
+}
+
+void GodsToolsWindow::closeEvent(QCloseEvent* event) {
+  // Closing the tools ends the test play as the board's Esc does: back to the editor.
+  event->ignore();
+  Form_KeyPress(board::key::kEsc);
 }
 
 }  // namespace quobbles

@@ -1,6 +1,7 @@
 // God's Tools (Form8): the level maker's buttons during a test play. Each button changes the
-// game state outside the rules (world/gods_tools) and the board is redrawn; every key typed
-// here is handed on to the board as if it had been pressed there.
+// game state outside the rules (world/gods_tools), as one step of the board's undo, and the board
+// is redrawn; every key typed here is handed on to the board as if it had been pressed there.
+// The navigator places it right of the board; its close box is the board's Esc.
 #pragma once
 
 #include <QFrame>
@@ -24,10 +25,9 @@ class GodsToolsWindow : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
-  void Form_Load();
-
   std::array<QPushButton*, 11> Command1_{};
   std::array<QFrame*, 6> Shape1_{};
 };

@@ -1,6 +1,7 @@
 // The help text (Form5).
 #include "windows/help_window.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
 
@@ -44,15 +45,21 @@ bool HelpWindow::Form_KeyPress(int16_t KeyAscii) {
 }
 
 void HelpWindow::keyPressEvent(QKeyEvent* event) {
-  if (!Form_KeyPress(ui::keyCode(event))) QWidget::keyPressEvent(event);
+  if (!Form_KeyPress(ui::playKeyCode(event))) QWidget::keyPressEvent(event);
 }
 
 bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
-  // The window sees the keys before its text box: character keys belong to the game, keys
-  // without a character (arrows, Page Up/Down) scroll the text.
+  // The window sees the keys before its text box: the game's keys (characters, the arrows,
+  // Backspace and the Ctrl keys) belong to the board; Page Up, Page Down, Home and End scroll.
   if (watched == Text1_ && event->type() == QEvent::KeyPress)
-    return Form_KeyPress(ui::keyCode(static_cast<QKeyEvent*>(event)));
+    return Form_KeyPress(ui::playKeyCode(static_cast<QKeyEvent*>(event)));
   return QWidget::eventFilter(watched, event);
+}
+
+void HelpWindow::closeEvent(QCloseEvent* event) {
+  // The close box is Space.
+  event->ignore();
+  Form_KeyPress(' ');
 }
 
 }  // namespace quobbles

@@ -1,5 +1,5 @@
-// The help text (Form5), opened from the board with Space. Space closes it; every other key
-// is handed on to the board, so the game stays playable with the help in front.
+// The help text (Form5), opened from the board with Space. Space (and the close box) closes it;
+// every other key is handed on to the board, so the game stays playable with the help in front.
 #pragma once
 
 #include <QPlainTextEdit>
@@ -19,6 +19,7 @@ class HelpWindow : public QWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // Returns true when the key was one of the game's (the text box does not see it).

@@ -81,7 +81,8 @@ bool MainMenuWindow::stillOpen() const {
 }
 
 void MainMenuWindow::keyPressEvent(QKeyEvent* event) {
-  const int16_t code = ui::keyCode(event);
+  // The Up and Down arrows are 8 and 2.
+  const int16_t code = ui::playKeyCode(event);
   if (code == 0) return QWidget::keyPressEvent(event);
   Form_KeyPress(code);
 }

@@ -1,6 +1,8 @@
 // The campaign's map selection (Form4).
 #include "windows/map_selection_window.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QPainter>
@@ -31,6 +33,7 @@ constexpr int kFrameHeight = 255;
 constexpr int kScrollLeft = 3960;
 constexpr int kRowGap = 60;       // between the longest shown title and the scroll bar
 constexpr int kListMargin = 120;  // the list never starts nearer the window's left edge
+constexpr int kNameMargin = 120;  // nor does the player's name come nearer either edge
 const QColor kYellow(255, 255, 0);
 
 }  // namespace
@@ -41,7 +44,8 @@ MapSelectionWindow::MapSelectionWindow() {
 
   Label1_ = new QLabel(QStringLiteral("Player: "), this);
   Label1_->setObjectName(QStringLiteral("Label1"));
-  styleCaption(Label1_, 9.75, true, kYellow);
+  // "Player:" stands at the top of its box, so that the name below it does not touch it.
+  styleCaption(Label1_, 9.75, true, kYellow, Qt::AlignHCenter | Qt::AlignTop);
   placeCaption(Label1_, 0, 120, 4935, 495);
   lblPelaaja_ = new QLabel(this);
   lblPelaaja_->setObjectName(QStringLiteral("lblPelaaja"));
@@ -97,7 +101,12 @@ void MapSelectionWindow::Form_Load() {
   const int rowsEnd = ui::px(kScrollLeft - kRowGap);
   listLeft_ =
       std::clamp(rowsEnd - static_cast<int>(std::ceil(longest)), ui::px(kListMargin), ui::px(kRowLeft));
-  lblPelaaja_->setText(ui::fromGameText(g.profile.PlayerName));
+  // A name too long for the window is cut short; the whole name is its tool tip.
+  const QString name = ui::fromGameText(g.profile.PlayerName);
+  const QString shownName =
+      lblPelaaja_->fontMetrics().elidedText(name, Qt::ElideRight, ui::px(kClientWidth - 2 * kNameMargin));
+  lblPelaaja_->setText(shownName);
+  lblPelaaja_->setToolTip(shownName == name ? QString() : name);
   placeCaption(lblPelaaja_, 0, 360, 4935, 495);
   render();
 }
@@ -140,7 +149,8 @@ void MapSelectionWindow::paintEvent(QPaintEvent*) {
 }
 
 void MapSelectionWindow::keyPressEvent(QKeyEvent* event) {
-  const int16_t code = ui::keyCode(event);
+  // The Up and Down arrows are 8 and 2.
+  const int16_t code = ui::playKeyCode(event);
   if (code == 0) return QWidget::keyPressEvent(event);
   Form_KeyPress(code);
 }
@@ -157,6 +167,18 @@ void MapSelectionWindow::Form_KeyPress(int16_t KeyAscii) {
       render();
       return;
   }
+}
+
+void MapSelectionWindow::wheelEvent(QWheelEvent* event) {
+  // The wheel scrolls the list wherever the mouse stands, as it does over the scroll bar. (A
+  // turn handed on like this is not passed back here when the scroll bar is at its end.)
+  QApplication::sendEvent(Skrolli_, event);
+}
+
+void MapSelectionWindow::closeEvent(QCloseEvent* event) {
+  // The close box is "Main menu".
+  event->ignore();
+  Play_Click(1);
 }
 
 void MapSelectionWindow::Skrolli_Change(int value) {

@@ -1,5 +1,6 @@
 // The campaign's map selection (Form4): the player's name, five rows of map titles coloured by
-// progress with a scroll bar, the selection frame, "Play" and "Main menu".
+// progress with a scroll bar (which the mouse wheel turns anywhere over the window), the selection
+// frame, "Play" and "Main menu", which is also its close box.
 #pragma once
 
 #include <QLabel>
@@ -36,6 +37,8 @@ class MapSelectionWindow : public QWidget {
  protected:
   void keyPressEvent(QKeyEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   void Form_Load();

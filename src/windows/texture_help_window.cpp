@@ -1,6 +1,7 @@
 // The legend of the game's pictures (Form7).
 #include "windows/texture_help_window.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPainter>
 
@@ -109,9 +110,15 @@ QLabel* TextureHelpWindow::addPicture(const QString& name, const std::vector<int
 }
 
 void TextureHelpWindow::keyPressEvent(QKeyEvent* event) {
-  const int16_t code = ui::keyCode(event);
+  const int16_t code = ui::playKeyCode(event);
   if (code == 0) return QWidget::keyPressEvent(event);
   ui::helpWindowKey(this, code);
+}
+
+void TextureHelpWindow::closeEvent(QCloseEvent* event) {
+  // The close box is Space.
+  event->ignore();
+  ui::helpWindowKey(this, ' ');
 }
 
 }  // namespace quobbles

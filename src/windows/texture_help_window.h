@@ -1,5 +1,6 @@
 // The legend of the game's pictures (Form7), opened from the board with Space together with the
-// help text. Keys as in the help window: Space closes it, the rest go to the board.
+// help text. Keys as in the help window: Space (and the close box) closes it, the rest go to the
+// board.
 #pragma once
 
 #include <QLabel>
@@ -17,6 +18,7 @@ class TextureHelpWindow : public QWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
 
  private:
   // A caption at (left, top); with a width it wraps onto more lines within that width.

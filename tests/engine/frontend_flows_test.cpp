@@ -16,6 +16,7 @@
 #include "state/level_file.h"
 #include "state/profile_file.h"
 #include "state/program_files.h"
+#include "state/text_codec.h"
 #include "state/tiles.h"
 #include "support/ascii_map.h"
 #include "support/scripted_prompts.h"
@@ -81,6 +82,8 @@ TEST_F(FrontEndFlows, LogInRefusesCancelledAndUnusableNamesBeforeTouchingAFile) 
     EXPECT_EQ(logIn(name, {Answer::kYes}), LoginResult::kStayInMenu) << name;
     EXPECT_TRUE(nobodyLoggedIn()) << name;
     EXPECT_TRUE(contains(lastMessage(), "cannot be used as a player name")) << name;
+    // The name is quoted, so that a blank at its end shows; a control character shows as one.
+    EXPECT_TRUE(contains(lastMessage(), ("\"" + shownName(name) + "\"").c_str())) << name;
   }
   EXPECT_EQ(files(), before);
 }
@@ -207,8 +210,9 @@ TEST_F(FrontEndFlows, TheSelectionReportsAMissingIndexAndPlaysOnlyMapsThatLoad) 
   EXPECT_TRUE(contains(lastMessage(), "Campain\\Campain.dat cannot be read"));
   EXPECT_EQ(s.Lista[0].caption, "---");
   prompts = {};
-  EXPECT_FALSE(playSelectedMap(s, g, e, prompts));  // nothing to play, nothing said
-  EXPECT_TRUE(prompts.asked.empty());
+  EXPECT_FALSE(playSelectedMap(s, g, e, prompts));  // nothing to play, and "Play" says why
+  EXPECT_EQ(lastMessage(), kNoCampaign);
+  EXPECT_EQ(g.level, Level{});
 
   std::ofstream(dir.path() / "Campain" / "Campain.dat") << "\r\n";
   openMapSelection(s, g, prompts);

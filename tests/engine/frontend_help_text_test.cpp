@@ -1,5 +1,5 @@
-// The help text: nine sections in their order, separated by lines of 44 "-", CR LF line ends,
-// and the key list as the board reads its keys.
+// The help text: ten sections in their order, separated by lines of 44 "-", CR LF line ends,
+// the key list as the board reads its keys, and the newer keys with the advice that goes with them.
 #include <gtest/gtest.h>
 
 #include "frontend/help_text.h"
@@ -7,7 +7,7 @@
 namespace quobbles {
 namespace {
 
-TEST(HelpText, NineSectionsInOrderWithCrLfLines) {
+TEST(HelpText, TenSectionsInOrderWithCrLfLines) {
   const std::string& text = helpText();
   std::string withoutCrLf = text;
   for (std::size_t at; (at = withoutCrLf.find("\r\n")) != std::string::npos;) withoutCrLf.erase(at, 2);
@@ -21,10 +21,10 @@ TEST(HelpText, NineSectionsInOrderWithCrLfLines) {
       "      Remove block: B\r\n      Four direction attack: N\r\n      Immortality: M\r\n"
       "   This help-window: Spacebar\r\n   End game: Esc";
   EXPECT_EQ(text.substr(0, start.size()), start);
-  // The other seven headings, each on the line after a rule, in this order and with no rule after.
+  // The other eight headings, each on the line after a rule, in this order and with no rule after.
   std::size_t at = start.size();
-  for (const char* heading : {"What's wrong? - I can't move!:", "Moving blocks:", "Walls:", "Doors:",
-                              "Specials:", "Hangers:", "Stars:"}) {
+  for (const char* heading : {"More keys:", "What's wrong? - I can't move!:", "Moving blocks:", "Walls:",
+                              "Doors:", "Specials:", "Hangers:", "Stars:"}) {
     at = text.find("\r\n" + rule + heading + "\r\n", at);
     ASSERT_NE(at, std::string::npos) << heading;
   }
@@ -32,6 +32,20 @@ TEST(HelpText, NineSectionsInOrderWithCrLfLines) {
   for (const char* special : {"Invisibility (blue):", "Mine (green):", "Remove block (red):",
                               "Four direction attack (orange):", "Immortality (purple):"})
     EXPECT_NE(text.find(std::string("\r\n") + special + "\r\n"), std::string::npos) << special;
+}
+
+TEST(HelpText, TellsTheNewerKeysAndNoLongerAsksForNumLock) {
+  const std::string& text = helpText();
+  const std::size_t more = text.find("More keys:");
+  const std::size_t wrong = text.find("What's wrong? - I can't move!:");
+  ASSERT_LT(more, wrong);
+  const std::string keys = text.substr(more, wrong - more);
+  for (const char* key : {"arrow keys", "without Num Lock", "Backspace", "Ctrl+Z", "Ctrl+R"})
+    EXPECT_NE(keys.find(key), std::string::npos) << key;
+  const std::string advice = text.substr(wrong, text.find(std::string(44, '-'), wrong) - wrong);
+  EXPECT_NE(advice.find("Caps Lock must be off"), std::string::npos);
+  EXPECT_NE(advice.find("arrow keys"), std::string::npos);
+  EXPECT_EQ(advice.find("Num Lock must be on"), std::string::npos);
 }
 
 }  // namespace

@@ -173,7 +173,7 @@ class FrontEndTest : public QObject {
       QVERIFY(sharedSession().game.level == Level{});  // cleared
     }
 
-    // Without the campaign index: a message, "---" rows and nothing to play.
+    // Without the campaign index: a message, "---" rows, and "Play" says there is nothing to play.
     pressKeys(Form4(), {Qt::Key_Escape});
     fs::remove(folder_->folder("Campain") / "Campain.dat");
     folder_->writeLevel({"Campain", "Map0.lev"}, walkRight(kCampaignMap));
@@ -184,7 +184,8 @@ class FrontEndTest : public QObject {
     const std::size_t messages = dialogs_->script.messages().size();
     QTest::mouseClick(Form4()->playLabel(0), Qt::LeftButton);
     pressKeys(Form4(), {Qt::Key_Return});
-    QCOMPARE(dialogs_->script.messages().size(), messages);
+    QCOMPARE(dialogs_->script.messages().size(), messages + 2);
+    QCOMPARE(dialogs_->script.messages().back(), kNoCampaign);
     QCOMPARE(openForms(), Forms{4});
   }
 
