@@ -595,12 +595,13 @@ bool EditorWindow::mouseOnViewSquare(QObject* watched, QEvent* event) {
       paintAtCursor();
       return true;
     case QEvent::MouseButtonRelease:
-      // A click off the map, not a drag that went on to other squares, says so.
+      // A click (not a drag that went on to other squares) off the map says so; on the map the
+      // press has drawn already.
       if (leftButton(event) && pressedCell_ >= 0 && !dragMoved_ && k == pressedCell_ &&
           !g.insideMap(e.CursorSquare.x, e.CursorSquare.y)) {
         pressedCell_ = -1;
         toldOffCell_ = k;
-        squareOutOfMap();
+        Ruutu_Click();
       }
       pressedCell_ = -1;
       return true;

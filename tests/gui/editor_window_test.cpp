@@ -245,6 +245,20 @@ class EditorViewTest : public QObject {
     QVERIFY(fs::exists(folder->folder("Levels") / "Kept.lev"));
     QCOMPARE(box(0)->text(), QStringLiteral("Kept"));
     QCOMPARE(QApplication::focusWidget(), w);
+    // So do Ctrl+L and Ctrl+P (Cancel at their first question leaves the level alone), and Ctrl+N.
+    for (const auto& [k, first] :
+         {std::pair{Qt::Key_L, "Load level: Name:"}, {Qt::Key_P, "Save level: Name:"}}) {
+      QTest::mouseClick(box(0), Qt::LeftButton);
+      key(k, Qt::ControlModifier);
+      QCOMPARE(said(), QStringList{first});
+      QCOMPARE(box(0)->text(), QStringLiteral("Kept"));
+    }
+    QTest::mouseClick(box(0), Qt::LeftButton);
+    key(Qt::Key_N, Qt::ControlModifier);  // nothing drawn since the save: no question
+    QCOMPARE(box(0)->text() + w->windowTitle(), QStringLiteral("Quobble - Level editor: ''"));
+    key(Qt::Key_Z, Qt::ControlModifier);  // the new level undone
+    QCOMPARE(box(0)->text() + w->windowTitle(), QStringLiteral("KeptQuobble - Level editor: 'KEPT'"));
+    QVERIFY(said().isEmpty());
     // In a box, Ctrl+Z and Ctrl+Y undo and redo the editor's changes, not the box's own typing.
     editor::sharedEditor().SelectedTile = tile::Star;
     QTest::mouseClick(square(40), Qt::LeftButton);
