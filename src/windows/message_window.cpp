@@ -110,7 +110,11 @@ bool MessageWindow::eventFilter(QObject* watched, QEvent* event) {
   const QEvent::Type type = event->type();
   if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && isVisible()) {
     const auto* widget = qobject_cast<const QWidget*>(watched);
-    if (widget != nullptr && widget->window() != this) Form_LostFocus();
+    if (widget != nullptr && widget->window() != this) {
+      QWidget* aimedAt = widget->window();
+      Form_LostFocus();
+      aimedAt->activateWindow();  // the keyboard goes where the click went, as a window manager does
+    }
   }
   return false;
 }

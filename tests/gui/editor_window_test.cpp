@@ -313,6 +313,7 @@ class EditorViewTest : public QObject {
     testing::settleEvents();
     QCOMPARE(testing::openForms(), QList<int>{2});
     QCOMPARE(codes(0, 0, 0), QStringLiteral("15"));
+    QVERIFY(QTest::qWaitForWindowActive(w));  // and the keyboard goes where the click went
     // Qt's own dialogs belong to the editor: the note closing (as it does when the dialog takes
     // the focus) neither closes nor destroys the dialog under the running command.
     ui::setPrompts(nullptr);
