@@ -1,6 +1,9 @@
 // The editor's commands and its save and load.
 #include "editor/editor_commands.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "editor/copy_paste.h"
 #include "editor/editor_files.h"
 #include "editor/editor_numbers.h"
@@ -10,6 +13,7 @@ namespace quobbles::editor {
 
 namespace {
 
+namespace fs = std::filesystem;
 using Refresh = CommandOutcome::Refresh;
 using Next = CommandOutcome::Next;
 
@@ -27,6 +31,21 @@ CommandOutcome clearedLevel(GameState& g, EditorState& e) {
   return {Refresh::kAll, Next::kStay};
 }
 
+// Whether the level may be written as `name`: yes when no such file exists or it is the file
+// this level was loaded from or last saved to; otherwise the user is asked.
+bool mayReplace(const EditorState& e, const std::string& name, Prompts& prompts) {
+  const fs::path target = editorLevelFile(name);
+  std::error_code ec;
+  if (!fs::exists(fs::symlink_status(target, ec)) || ec) return true;
+  if (!e.LevelFile.empty()) {
+    const fs::path own(e.LevelFile);
+    if (target == own || fs::equivalent(target, own, ec)) return true;
+  }
+  const std::string existing = shownName(target.stem().string());
+  return prompts.message("A level named " + existing + " already exists. Replace it?", "Save level",
+                         Buttons::kYesNo, Icon::kQuestion) == Answer::kYes;
+}
+
 CommandOutcome saveAndPlay(GameState& g, EditorState& e, Prompts& prompts) {
   if (!Seivaus(g, e, prompts)) return {Refresh::kNothing, Next::kStay};  // nothing saved, nothing to play
   g.PlayState = 0;
@@ -37,13 +56,15 @@ CommandOutcome saveAndPlay(GameState& g, EditorState& e, Prompts& prompts) {
 CommandOutcome closeEditor(GameState& g, EditorState& e, Prompts& prompts) {
   if (!goesOn(Kysy_seivata(g, e, prompts))) return {};
   Clear_map(g, e, ClearMode::kPlain);
+  forgetChanges(g, e);
   g.EditorTestPlay = false;
   return {Refresh::kAll, Next::kMainMenu};
 }
 
 CommandOutcome newLevel(GameState& g, EditorState& e, Prompts& prompts) {
   if (!goesOn(Kysy_seivata(g, e, prompts))) return {};
-  return clearedLevel(g, e);
+  asOneStep(g, e, [&] { Clear_map(g, e, ClearMode::kPlain); });
+  return {Refresh::kAll, Next::kStay};
 }
 
 CommandOutcome copyCommand(EditorState& e, Prompts& prompts) {
@@ -55,7 +76,15 @@ CommandOutcome pasteCommand(GameState& g, EditorState& e, Prompts& prompts) {
   if (prompts.message("It may be good idea to save first.. Paste now?", "Paste?", Buttons::kYesNo,
                       Icon::kQuestion) != Answer::kYes)
     return {};
-  const bool pasted = askPastePosition(e, prompts) && pasteArea(g, e);
+  if (!askPastePosition(e, prompts)) {
+    prompts.tell(kUncorrectValue, kErrorTitle, Icon::kCritical);
+    return {Refresh::kView, Next::kStay};
+  }
+  // A paste changes the level like drawing does, also when an error cuts it short.
+  const Grid before = g.level.MapGrid;
+  bool pasted = false;
+  asOneStep(g, e, [&] { pasted = pasteArea(g, e); });
+  if (g.level.MapGrid != before) e.LevelChanged = true;
   if (!pasted) prompts.tell(kUncorrectValue, kErrorTitle, Icon::kCritical);
   return {Refresh::kView, Next::kStay};  // squares pasted before a failure keep their codes and are shown
 }
@@ -63,6 +92,8 @@ CommandOutcome pasteCommand(GameState& g, EditorState& e, Prompts& prompts) {
 }  // namespace
 
 CommandOutcome Comm_Click(EditorCommand command, GameState& g, EditorState& e, Prompts& prompts) {
+  // A command ends the change in hand (a stroke, typing into a box) before it starts.
+  endChange(g, e);
   switch (command) {
     case EditorCommand::kSaveAndPlay:
       return saveAndPlay(g, e, prompts);
@@ -85,11 +116,12 @@ CommandOutcome Comm_Click(EditorCommand command, GameState& g, EditorState& e, P
 }
 
 CommandOutcome Image1_Click(GameState& g, EditorState& e, Prompts& prompts) {
+  endChange(g, e);
   if (prompts.message(
           "This tool destroys all and makes whole map as a huge labyrinth. Do you want to use it now?",
           "Warning!", Buttons::kYesNo, Icon::kQuestion) != Answer::kYes)
     return {};
-  useLabyrinthTool(g, e);
+  asOneStep(g, e, [&] { useLabyrinthTool(g, e); });
   return {Refresh::kAll, Next::kStay};
 }
 
@@ -109,8 +141,13 @@ bool Seivaus(GameState& g, EditorState& e, Prompts& prompts) {
   const std::string answer = prompts.input("Name:", "Save level", utf8FromGameText(g.level.LevelName));
   if (answer.empty()) return false;  // Cancel, or no name: nothing is saved
   const Outcome<std::string> name = levelNameFromTyped(answer);
+  // A file that may not be replaced at all (read-only, or a name too long for the folder) is
+  // refused before the question about replacing another level's file.
+  std::string failure = name ? levelSaveRefusal(*name.value) : name.reason;
+  // Another level's file is replaced only when the user says so; No leaves everything as it was.
+  if (failure.empty() && !mayReplace(e, *name.value, prompts)) return false;
   std::string caution;
-  const std::string failure = name ? saveLevelAs(g, e, *name.value, &caution) : name.reason;
+  if (failure.empty()) failure = saveLevelAs(g, e, *name.value, &caution);
   if (!caution.empty()) prompts.tell(caution, "Save level", Icon::kExclamation);
   if (!failure.empty()) {
     e.LevelChanged = true;
@@ -119,6 +156,8 @@ bool Seivaus(GameState& g, EditorState& e, Prompts& prompts) {
                  "Save level", Icon::kExclamation);
     return false;
   }
+  e.LevelFile = editorLevelFile(*name.value).string();
+  markMapSaved(g, e);
   resetEditorView(g);
   return true;
 }
@@ -138,22 +177,21 @@ CommandOutcome Loudaus(GameState& g, EditorState& e, Prompts& prompts) {
     return unchanged;
   }
   e.LevelChanged = false;
+  // From here on the editor holds another level (or none): what could be undone is gone.
+  const auto refused = [&](const std::string& message) {
+    prompts.tell(message, kLoadTitle, Icon::kExclamation);
+    const CommandOutcome outcome = clearedLevel(g, e);
+    forgetChanges(g, e);
+    return outcome;
+  };
   Outcome<Level> level = readEditorLevel(*name.value);
-  if (!level) {
-    prompts.tell("The level \"" + shownName(answer) + "\" could not be loaded:\n" + level.reason, kLoadTitle,
-                 Icon::kExclamation);
-    return clearedLevel(g, e);
-  }
-  if (level.value->LevelStatus == kCampaignMap) {
-    prompts.tell("This is campain map. You can't edit it.", kLoadTitle, Icon::kExclamation);
-    return clearedLevel(g, e);
-  }
+  if (!level) return refused("The level \"" + shownName(answer) + "\" could not be loaded:\n" + level.reason);
+  if (level.value->LevelStatus == kCampaignMap) return refused("This is campain map. You can't edit it.");
   const std::string code = prompts.input("Enter EditCode:", kLoadTitle);
-  if (!answerEqualsCode(code, level.value->EditCode)) {
-    prompts.tell("Access denied - Wrong code!", kLoadTitle, Icon::kExclamation);
-    return clearedLevel(g, e);
-  }
+  if (!answerEqualsCode(code, level.value->EditCode)) return refused("Access denied - Wrong code!");
   openLoadedLevel(g, e, std::move(*level.value));
+  e.LevelFile = editorLevelFile(*name.value).string();
+  forgetChanges(g, e);
   resetEditorView(g);
   return {Refresh::kAll, Next::kStay};
 }
@@ -162,6 +200,7 @@ void reloadAfterTestPlay(GameState& g, EditorState& e, Prompts& prompts) {
   Outcome<Level> saved = readEditorLevel(g.level.LevelName);
   if (saved) {
     g.level = std::move(*saved.value);
+    markMapSaved(g, e);
     return;
   }
   e.LevelChanged = true;

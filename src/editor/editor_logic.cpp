@@ -44,6 +44,7 @@ void Clear_map(GameState& g, EditorState& e, ClearMode mode, Random01 random) {
     }
   }
   e.LevelChanged = false;
+  e.LevelFile.clear();
   g.level.LevelName.clear();
   g.level.EditCode = 0;
   g.level.LevelStatus = kUnpassed;

@@ -6,7 +6,9 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <string>
 
+#include "editor/editor_history.h"
 #include "state/game_state.h"
 
 namespace quobbles::editor {
@@ -16,6 +18,10 @@ struct EditorState {
   uint8_t SelectedTile = 0;           // the palette entry chosen
   std::array<uint8_t, 6> CopyArea{};  // CopyLeft, CopyTop, CopySpanX, CopySpanY, PasteLeft, PasteTop
   WordPos CursorSquare;               // the map square under the mouse pointer
+  // The file the level was loaded from or last saved to (empty for a new level): a save there
+  // replaces it without asking.
+  std::string LevelFile;
+  EditorHistory history;  // undo and redo; it outlives the window, so a test play keeps it
 };
 
 // The editor's variables; they live as long as the program, like the window object.
@@ -30,7 +36,7 @@ Random01 clockSeededRandom();
 
 // Resets the level record: full extent, every square empty (or a labyrinth of rooms at even
 // squares, pillars of the selected tile at odd ones and 40 % walled passages), no name, code 0,
-// status 0, nothing changed; the view goes back to (0, 0).
+// status 0, no file, nothing changed; the view goes back to (0, 0).
 // The labyrinth draws from random, or from a clock-seeded generator when none is given.
 void Clear_map(GameState& g, EditorState& e, ClearMode mode, Random01 random = {});
 

@@ -26,8 +26,8 @@ LoginResult createPlayer(GameState& g, Prompts& prompts, const std::string& type
   std::string caution;
   const std::string failure = saveProfile(g.profile, &caution);
   if (!caution.empty())
-    prompts.tell("The new player \"" + shownName(typedName) + "\":\n" + caution, kLoginTitle, Icon::kExclamation,
-                 true);
+    prompts.tell("The new player \"" + shownName(typedName) + "\":\n" + caution, kLoginTitle,
+                 Icon::kExclamation, true);
   if (!failure.empty()) {
     prompts.tell("The new player \"" + shownName(typedName) +
                      "\" could not be saved, so you cannot play the campaign now.\n" + failure,

@@ -14,8 +14,10 @@ namespace {
 
 QtPrompts qtPrompts;
 Prompts* current = nullptr;
+QPointer<QWidget> dialogOwner;
 
 QWidget* dialogParent() {
+  if (dialogOwner && dialogOwner->isVisible()) return dialogOwner->window();
   return QApplication::activeWindow();
 }
 
@@ -30,6 +32,13 @@ Prompts& prompts() {
 }
 void setPrompts(Prompts* replacement) {
   current = replacement;
+}
+
+DialogOwner::DialogOwner(QWidget* owner) : previous_(dialogOwner) {
+  dialogOwner = owner;
+}
+DialogOwner::~DialogOwner() {
+  dialogOwner = previous_;
 }
 
 Answer QtPrompts::message(const std::string& text, const std::string& title, Buttons buttons, Icon icon,

@@ -2,6 +2,9 @@
 // in use: Qt's own unless a test has put a script in place.
 #pragma once
 
+#include <QPointer>
+#include <QWidget>
+
 #include "state/prompts.h"
 
 namespace quobbles::ui {
@@ -22,5 +25,19 @@ class QtPrompts : public Prompts {
 Prompts& prompts();
 // Replaces the prompts in use (nullptr restores Qt's). The caller keeps ownership.
 void setPrompts(Prompts* replacement);
+
+// While it lives, Qt's dialogs belong to `owner`: they stand over it and block it. Without one
+// they belong to the active window, which may be a note that closes (and takes its dialogs
+// with it) as soon as the dialog takes the focus.
+class DialogOwner {
+ public:
+  explicit DialogOwner(QWidget* owner);
+  ~DialogOwner();
+  DialogOwner(const DialogOwner&) = delete;
+  DialogOwner& operator=(const DialogOwner&) = delete;
+
+ private:
+  QPointer<QWidget> previous_;
+};
 
 }  // namespace quobbles::ui

@@ -32,6 +32,7 @@ constexpr int kSquare = 40;      // a view square
 constexpr int kEntry = 24;       // a palette entry
 constexpr int kEntryPitch = 28;  // palette entries are 4 pixels apart
 constexpr int kMaxCodeLength = 12;
+constexpr int kUndoWidth = 80;  // the undo and redo buttons
 
 constexpr QPoint kViewOrigin(14, 30);
 constexpr int kViewSize = editor::kEditorViewSide * kSquare;
@@ -70,6 +71,9 @@ QPalette darkPalette() {
   p.setColor(QPalette::Shadow, Qt::black);
   p.setColor(QPalette::ToolTipBase, QColor(0xff, 0xff, 0xe1));
   p.setColor(QPalette::ToolTipText, Qt::black);
+  // A button that cannot act (undo with nothing to undo) looks it.
+  p.setColor(QPalette::Disabled, QPalette::Button, QColor(0x2c, 0x32, 0x3e));
+  p.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(0x6c, 0x75, 0x86));
   return p;
 }
 
@@ -163,6 +167,8 @@ EditorWindow::EditorWindow() {
   // The window sees every key before the control that has the focus.
   for (QWidget* child : findChildren<QWidget*>()) child->installEventFilter(this);
 
+  // The keyboard belongs to the window, not to a text box, until the user clicks into one.
+  setFocus(Qt::OtherFocusReason);
   Form_Load();
 }
 
@@ -205,11 +211,28 @@ void EditorWindow::buildView() {
     kartan_piirto();
   });
 
+  const int belowView = kViewOrigin.y() + kViewSize + 30;
   auto* hint = addText(
       this, "Label2",
       QStringLiteral("Scroll map: 'w', 'a', 'd', 'x'\nDraw: Mouse1 OR Shift\nClear: DblClick"),
-      QRect(kViewOrigin.x(), kViewOrigin.y() + kViewSize + 30, kViewSize, 54), Qt::AlignLeft | Qt::AlignTop);
+      QRect(kViewOrigin.x(), belowView, kViewSize - 2 * kUndoWidth - 12, 54), Qt::AlignLeft | Qt::AlignTop);
   setLabelColour(hint, kDimTextColour);
+
+  // Undo and redo beside the hint, under the squares they act on.
+  const auto addUndoButton = [this, belowView](const char* name, const char* caption, const char* tip,
+                                               int slot) {
+    auto* button = new QPushButton(QString::fromLatin1(caption), this);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(kViewOrigin.x() + kViewSize - (2 - slot) * kUndoWidth - (1 - slot) * 6, belowView,
+                        kUndoWidth, 28);
+    button->setToolTip(QString::fromLatin1(tip));
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+  };
+  undoButton_ = addUndoButton("Undo", "Undo", "Undo the last change (Ctrl+Z)", 0);
+  redoButton_ = addUndoButton("Redo", "Redo", "Redo the change undone (Ctrl+Y or Ctrl+Shift+Z)", 1);
+  connect(undoButton_, &QPushButton::clicked, this, [this] { Undo_Click(); });
+  connect(redoButton_, &QPushButton::clicked, this, [this] { Redo_Click(); });
 }
 
 QLabel* EditorWindow::addPaletteEntry(QWidget* parent, int code, const char* caption, QPoint at) {
@@ -261,7 +284,7 @@ void EditorWindow::buildPalette() {
       QStringLiteral("QFrame#Shape1 { border: 2px solid white; background: transparent; }"));
   Shape1_->setAttribute(Qt::WA_TransparentForMouseEvents);
   Shape1_->resize(kEntry + 6, kEntry + 6);
-  Textuuri_Click(editor::sharedEditor().SelectedTile);
+  placeFrame();
 }
 
 void EditorWindow::buildFields() {
@@ -277,8 +300,15 @@ void EditorWindow::buildFields() {
     box->setObjectName(QStringLiteral("Text1_%1").arg(i));
     box->setGeometry(boxLeft, top, boxWidth - 10, 22);
     box->setMaxLength(i == 0 ? static_cast<int>(kMaxNameLength) : kMaxCodeLength);
+    // Only a click gives a box the keyboard, so the view keys never type into a box by chance.
+    box->setFocusPolicy(Qt::ClickFocus);
     Text1_[static_cast<std::size_t>(i)] = box;
     connect(box, &QLineEdit::textChanged, this, [this, i] { Text1_Change(i); });
+    // What was typed into the box since it took the keyboard is one step of the history.
+    connect(box, &QLineEdit::editingFinished, this, [this] {
+      editor::endChange(sharedSession().game, editor::sharedEditor());
+      updateUndoButtons();
+    });
   }
 
   const char* const extentCaptions[2] = {"Map width:", "Map height:"};
@@ -314,7 +344,7 @@ void EditorWindow::buildCommands() {
     button->setObjectName(QStringLiteral("Comm%1").arg(i));
     button->setGeometry(kRightColumn + (slot % 2) * (width + 8), top + (slot / 2) * (height + 6), width,
                         height);
-    button->setFocusPolicy(Qt::TabFocus);
+    button->setFocusPolicy(Qt::NoFocus);  // Space or Enter never presses a button by chance
     connect(button, &QPushButton::clicked, this, [this, i] { Comm_Click(i); });
     Comm_[static_cast<std::size_t>(i)] = button;
   }
@@ -334,7 +364,10 @@ void EditorWindow::F_L() {
 
 void EditorWindow::Form_Load() {
   GameState& g = sharedSession().game;
-  if (g.EditorTestPlay) editor::reloadAfterTestPlay(g, editor::sharedEditor(), ui::prompts());
+  if (g.EditorTestPlay) {
+    const ui::DialogOwner owner(this);
+    editor::reloadAfterTestPlay(g, editor::sharedEditor(), ui::prompts());
+  }
   Päivitä_tiedot();
 }
 
@@ -344,12 +377,7 @@ void EditorWindow::Päivitä_tiedot() {
   VScroll1_->setValue(0);
   HScroll1_->setValue(0);
   editor::resetEditorView(g);
-  for (int i = 0; i < 2; ++i) {
-    const int16_t extent = i == 0 ? g.MapMax.x : g.MapMax.y;
-    Kkokoko_[static_cast<std::size_t>(i)]->setValue(extent);
-    Label3_[static_cast<std::size_t>(i)]->setText(
-        QString::number(Kkokoko_[static_cast<std::size_t>(i)]->value()));
-  }
+  showExtent();
   {
     // Showing the record must not change it (a box may hold fewer characters than a name).
     const QSignalBlocker nameBlock(Text1_[0]), codeBlock(Text1_[1]);
@@ -358,7 +386,29 @@ void EditorWindow::Päivitä_tiedot() {
   }
   setWindowTitle(QStringLiteral("Quobble - Level editor: '") + ui::fromGameText(g.level.LevelName).toUpper() +
                  QStringLiteral("'"));
+  // The boxes now show the record: what the user typed there is done with, and the view keys
+  // must not go on typing into them.
+  takeKeyboard();
   kartan_piirto();
+  updateUndoButtons();
+}
+
+void EditorWindow::showExtent() {
+  // As the extent bars' change handler does, without it: showing the extent does not change it.
+  const GameState& g = sharedSession().game;
+  for (std::size_t i = 0; i < 2; ++i) {
+    const QSignalBlocker block(Kkokoko_[i]);
+    Kkokoko_[i]->setValue(i == 0 ? g.MapMax.x : g.MapMax.y);
+    Label3_[i]->setText(QString::number(Kkokoko_[i]->value()));
+  }
+  kartan_piirto();
+  HScroll1_->setMaximum(Kkokoko_[0]->value());
+  VScroll1_->setMaximum(Kkokoko_[1]->value());
+}
+
+void EditorWindow::takeKeyboard() {
+  QWidget* focus = focusWidget();
+  if (focus == Text1_[0] || focus == Text1_[1]) setFocus(Qt::OtherFocusReason);
 }
 
 void EditorWindow::kartan_piirto() {
@@ -379,6 +429,8 @@ void EditorWindow::kartan_piirto() {
 void EditorWindow::Text1_Change(int Index) {
   QLineEdit* box = Text1_[static_cast<std::size_t>(Index)];
   GameState& g = sharedSession().game;
+  editor::beginChange(g, editor::sharedEditor(),
+                      Index == 0 ? editor::StepKind::kName : editor::StepKind::kCode);
   if (Index == 0) {
     // A name is stored in Windows-1252: characters it cannot hold are not taken into the box.
     QString kept;
@@ -389,18 +441,22 @@ void EditorWindow::Text1_Change(int Index) {
       box->setText(kept);
     }
     g.level.LevelName = gameTextFromUtf8(kept.toStdString()).value_or(std::string());
-    return;
+  } else {
+    const editor::CodeBoxText result = editor::editCodeBoxRule(box->text().toStdString());
+    if (QString::fromStdString(result.text) != box->text()) {
+      const QSignalBlocker block(box);
+      box->setText(QString::fromStdString(result.text));
+    }
+    if (result.code) g.level.EditCode = *result.code;
   }
-  const editor::CodeBoxText result = editor::editCodeBoxRule(box->text().toStdString());
-  if (QString::fromStdString(result.text) != box->text()) {
-    const QSignalBlocker block(box);
-    box->setText(QString::fromStdString(result.text));
-  }
-  if (result.code) g.level.EditCode = *result.code;
+  updateUndoButtons();
 }
 
 void EditorWindow::Kkokoko_Change(int Index) {
   GameState& g = sharedSession().game;
+  // One drag of a bar, or the clicks on it until the button is let go, make one step.
+  editor::beginChange(g, editor::sharedEditor(),
+                      Index == 0 ? editor::StepKind::kWidth : editor::StepKind::kHeight);
   const int value = Kkokoko_[static_cast<std::size_t>(Index)]->value();
   (Index == 0 ? g.MapMax.x : g.MapMax.y) = static_cast<int16_t>(value);
   Label3_[static_cast<std::size_t>(Index)]->setText(QString::number(value));
@@ -408,6 +464,7 @@ void EditorWindow::Kkokoko_Change(int Index) {
   // A view centre beyond the new extent is pulled back with its scroll bar.
   HScroll1_->setMaximum(Kkokoko_[0]->value());
   VScroll1_->setMaximum(Kkokoko_[1]->value());
+  updateUndoButtons();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -415,34 +472,86 @@ void EditorWindow::Kkokoko_Change(int Index) {
 // ---------------------------------------------------------------------------------------------
 
 void EditorWindow::Textuuri_Click(int code) {
-  const auto entry = Textuuri_.find(code);
-  if (entry == Textuuri_.end()) return;
+  if (Textuuri_.find(code) == Textuuri_.end()) return;
   editor::sharedEditor().SelectedTile = static_cast<uint8_t>(code);
+  placeFrame();
+}
+
+void EditorWindow::placeFrame() {
+  // The frame stands on the tile that is drawn, whoever chose it (the labyrinth tool chooses the
+  // permanent wall when Empty was selected).
+  const auto entry = Textuuri_.find(editor::sharedEditor().SelectedTile);
+  if (entry == Textuuri_.end()) return;
   Shape1_->move(entry->second->pos() - QPoint(3, 3));
   Shape1_->raise();
 }
 
 void EditorWindow::Ruutu_MouseMove(int k, Qt::KeyboardModifiers shift) {
+  GameState& g = sharedSession().game;
   editor::EditorState& e = editor::sharedEditor();
-  e.CursorSquare = editor::viewSquare(sharedSession().game, k);
+  e.CursorSquare = editor::viewSquare(g, k);
   Label1_->setText(QStringLiteral("%1,%2").arg(e.CursorSquare.x).arg(e.CursorSquare.y));
-  // Shift alone paints, pressed mouse button or not: moving with it held draws a stroke.
-  if ((shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) == Qt::ShiftModifier)
-    Ruutu_Click();
+  // Shift alone paints, pressed mouse button or not: moving with it held draws a stroke, which
+  // is one step of the history and tells at most once that a square is off the map.
+  if ((shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier)) != Qt::ShiftModifier)
+    return endShiftStroke();
+  if (!shiftStroke_) {
+    editor::endChange(g, e);
+    shiftStroke_ = true;
+    strokeToldOff_ = false;
+  }
+  editor::beginChange(g, e, editor::StepKind::kShiftStroke);
+  if (editor::drawAtCursor(g, e)) {
+    kartan_piirto();
+    updateUndoButtons();
+  } else if (!strokeToldOff_) {
+    strokeToldOff_ = true;
+    squareOutOfMap();
+  }
+}
+
+void EditorWindow::endShiftStroke() {
+  if (!shiftStroke_) return;
+  shiftStroke_ = false;
+  editor::endChange(sharedSession().game, editor::sharedEditor());
 }
 
 void EditorWindow::squareOutOfMap() {
-  ui::prompts().tell("Square is out of map.", "Editor", Icon::kInformation);
+  // One message at a time: what the mouse does while it is open is dropped.
+  if (outOfMapOpen_) return;
+  outOfMapOpen_ = true;
+  {
+    const ui::DialogOwner owner(this);
+    ui::prompts().tell("Square is out of map.", "Editor", Icon::kInformation);
+  }
+  outOfMapOpen_ = false;
+  regainKeyboard();
 }
 
 void EditorWindow::Ruutu_Click() {
-  if (!editor::drawAtCursor(sharedSession().game, editor::sharedEditor())) return squareOutOfMap();
+  GameState& g = sharedSession().game;
+  editor::EditorState& e = editor::sharedEditor();
+  editor::beginChange(g, e, editor::StepKind::kSquares);
+  if (!editor::drawAtCursor(g, e)) return squareOutOfMap();
   kartan_piirto();
+  updateUndoButtons();
 }
 
 void EditorWindow::Ruutu_DblClick() {
-  if (!editor::clearAtCursor(sharedSession().game, editor::sharedEditor())) return squareOutOfMap();
+  GameState& g = sharedSession().game;
+  editor::EditorState& e = editor::sharedEditor();
+  // The click before the double click drew on the square; the two make one step.
+  editor::beginChange(g, e, editor::StepKind::kSquares);
+  if (!editor::clearAtCursor(g, e)) return squareOutOfMap();
   kartan_piirto();
+  updateUndoButtons();
+}
+
+void EditorWindow::paintAtCursor() {
+  // Squares off the map are passed over in silence while the pointer drags.
+  if (!editor::drawAtCursor(sharedSession().game, editor::sharedEditor())) return;
+  kartan_piirto();
+  updateUndoButtons();
 }
 
 int EditorWindow::viewCellAt(QWidget* source, QPoint pos) const {
@@ -454,28 +563,55 @@ int EditorWindow::viewCellAt(QWidget* source, QPoint pos) const {
 }
 
 bool EditorWindow::mouseOnViewSquare(QObject* watched, QEvent* event) {
+  if (outOfMapOpen_) return true;  // arrived while "Square is out of map." is on screen
   auto* source = static_cast<QWidget*>(watched);
   const auto* mouse = static_cast<const QMouseEvent*>(event);
   const int k = viewCellAt(source, mouse->position().toPoint());
+  GameState& g = sharedSession().game;
+  editor::EditorState& e = editor::sharedEditor();
   switch (event->type()) {
     case QEvent::MouseMove:
-      if (k >= 0) Ruutu_MouseMove(k, mouse->modifiers());
+      if (pressedCell_ >= 0 && (mouse->buttons() & Qt::LeftButton)) {
+        // A drag paints every square it reaches, from the one where the button went down.
+        if (k < 0 || k == dragCell_) return true;
+        dragCell_ = k;
+        dragMoved_ = true;
+        Ruutu_MouseMove(k, Qt::NoModifier);
+        paintAtCursor();
+      } else if (k >= 0) {
+        Ruutu_MouseMove(k, mouse->modifiers());
+      }
       return true;
     case QEvent::MouseButtonPress:
       if (!leftButton(event) || k < 0) return true;
-      Ruutu_MouseMove(k, Qt::NoModifier);  // the square under the pointer, without painting
-      pressedCell_ = k;
+      takeKeyboard();
+      endShiftStroke();
+      toldOffCell_ = -1;
+      editor::endChange(g, e);
+      editor::beginChange(g, e, editor::StepKind::kSquares);
+      Ruutu_MouseMove(k, Qt::NoModifier);  // the square under the pointer, without a Shift stroke
+      pressedCell_ = dragCell_ = k;
+      dragMoved_ = false;
+      paintAtCursor();
       return true;
     case QEvent::MouseButtonRelease:
-      if (leftButton(event) && k >= 0 && k == pressedCell_) Ruutu_Click();
+      // A click (not a drag that went on to other squares) off the map says so; on the map the
+      // press has drawn already.
+      if (leftButton(event) && pressedCell_ >= 0 && !dragMoved_ && k == pressedCell_ &&
+          !g.insideMap(e.CursorSquare.x, e.CursorSquare.y)) {
+        pressedCell_ = -1;
+        toldOffCell_ = k;
+        Ruutu_Click();
+      }
       pressedCell_ = -1;
       return true;
     case QEvent::MouseButtonDblClick:
       pressedCell_ = -1;
-      if (leftButton(event) && k >= 0) {
-        Ruutu_MouseMove(k, Qt::NoModifier);
-        Ruutu_DblClick();
-      }
+      if (!leftButton(event) || k < 0) return true;
+      Ruutu_MouseMove(k, Qt::NoModifier);
+      // The click that began this double click has said already that the square is off the map.
+      if (k == toldOffCell_ && !g.insideMap(e.CursorSquare.x, e.CursorSquare.y)) return true;
+      Ruutu_DblClick();
       return true;
     default:
       return false;
@@ -488,10 +624,11 @@ bool EditorWindow::mouseOnViewSquare(QObject* watched, QEvent* event) {
 
 namespace {
 
-constexpr int16_t kCtrlC = 3, kCtrlL = 12, kCtrlN = 14, kCtrlP = 16, kCtrlS = 19;
+constexpr int16_t kCtrlC = 3, kCtrlL = 12, kCtrlN = 14, kCtrlP = 16, kCtrlS = 19, kCtrlY = 25, kCtrlZ = 26;
 
 bool isCommandKey(int16_t code) {
-  return code == kCtrlS || code == kCtrlL || code == kCtrlC || code == kCtrlN || code == kCtrlP;
+  return code == kCtrlS || code == kCtrlL || code == kCtrlC || code == kCtrlN || code == kCtrlP ||
+         code == kCtrlY || code == kCtrlZ;
 }
 bool isScrollKey(int16_t code) {
   return code == 'a' || code == 'd' || code == 'w' || code == 'x';
@@ -528,24 +665,45 @@ void EditorWindow::Form_KeyPress(int16_t KeyAscii) {
     case kCtrlP:
       run(editor::EditorCommand::kSaveAndPlay);
       break;
+    case kCtrlZ:
+      Undo_Click();
+      break;
+    case kCtrlY:
+      Redo_Click();
+      break;
     default:
       break;
   }
 }
 
+bool EditorWindow::windowKey(QKeyEvent* event) {
+  const int16_t code = ui::keyCode(event);
+  if (!isCommandKey(code) && !isScrollKey(code)) return false;
+  // Ctrl+Shift+Z redoes, as Ctrl+Y does.
+  if (code == kCtrlZ && (event->modifiers() & Qt::ShiftModifier))
+    Redo_Click();
+  else
+    Form_KeyPress(code);
+  return true;
+}
+
 void EditorWindow::keyPressEvent(QKeyEvent* event) {
   // A key handed on to a control that did not want it was already handled for the window.
-  if (forwardingKey_) return QWidget::keyPressEvent(event);
-  const int16_t code = ui::keyCode(event);
-  if (!isCommandKey(code) && !isScrollKey(code)) return QWidget::keyPressEvent(event);
-  Form_KeyPress(code);
+  if (forwardingKey_ || !windowKey(event)) QWidget::keyPressEvent(event);
+}
+
+void EditorWindow::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Shift) endShiftStroke();
+  QWidget::keyReleaseEvent(event);
 }
 
 bool EditorWindow::keyFromChild(QObject* watched, QKeyEvent* event) {
   const int16_t code = ui::keyCode(event);
   if (isCommandKey(code)) {
+    // The command runs; the box never sees the key (Ctrl+C does not copy, Ctrl+Z does not undo
+    // the box's own text).
     event->accept();
-    Form_KeyPress(code);
+    windowKey(event);
     return true;
   }
   if (!isScrollKey(code)) return false;
@@ -565,10 +723,17 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
     if (forwardingKey_) return false;
     return keyFromChild(watched, static_cast<QKeyEvent*>(event));
   }
+  if (type == QEvent::KeyRelease && static_cast<QKeyEvent*>(event)->key() == Qt::Key_Shift) endShiftStroke();
   const bool mouse = type == QEvent::MouseMove || type == QEvent::MouseButtonPress ||
                      type == QEvent::MouseButtonRelease || type == QEvent::MouseButtonDblClick;
   if (!mouse) return false;
   if (watched->objectName().startsWith(QStringLiteral("Ruutu"))) return mouseOnViewSquare(watched, event);
+  // A click anywhere but in a text box takes the keyboard back from the boxes.
+  if (type == QEvent::MouseButtonPress && watched != Text1_[0] && watched != Text1_[1]) takeKeyboard();
+  if (type == QEvent::MouseButtonRelease && (watched == Kkokoko_[0] || watched == Kkokoko_[1])) {
+    editor::endChange(sharedSession().game, editor::sharedEditor());
+    updateUndoButtons();
+  }
   if (type != QEvent::MouseButtonRelease || !leftButton(event)) return false;
   auto* source = static_cast<QWidget*>(watched);
   if (!source->rect().contains(static_cast<QMouseEvent*>(event)->position().toPoint())) return false;
@@ -586,7 +751,7 @@ bool EditorWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Commands
+// Commands, undo and redo
 // ---------------------------------------------------------------------------------------------
 
 void EditorWindow::Comm_Click(int Index) {
@@ -595,11 +760,23 @@ void EditorWindow::Comm_Click(int Index) {
 }
 
 void EditorWindow::run(editor::EditorCommand command) {
-  carryOut(editor::Comm_Click(command, sharedSession().game, editor::sharedEditor(), ui::prompts()));
+  endShiftStroke();
+  editor::CommandOutcome outcome;
+  {
+    const ui::DialogOwner owner(this);
+    outcome = editor::Comm_Click(command, sharedSession().game, editor::sharedEditor(), ui::prompts());
+  }
+  carryOut(outcome);
 }
 
 void EditorWindow::Image1_Click() {
-  carryOut(editor::Image1_Click(sharedSession().game, editor::sharedEditor(), ui::prompts()));
+  endShiftStroke();
+  editor::CommandOutcome outcome;
+  {
+    const ui::DialogOwner owner(this);
+    outcome = editor::Image1_Click(sharedSession().game, editor::sharedEditor(), ui::prompts());
+  }
+  carryOut(outcome);
 }
 
 void EditorWindow::carryOut(const editor::CommandOutcome& outcome) {
@@ -614,6 +791,8 @@ void EditorWindow::carryOut(const editor::CommandOutcome& outcome) {
     case Outcome::Refresh::kNothing:
       break;
   }
+  placeFrame();
+  updateUndoButtons();
   switch (outcome.next) {
     case Outcome::Next::kTestPlay:
       ui::navigation().startTestPlay();
@@ -625,8 +804,48 @@ void EditorWindow::carryOut(const editor::CommandOutcome& outcome) {
       ui::navigation().showLevelMakersNote();
       break;
     case Outcome::Next::kStay:
+      regainKeyboard();
       break;
   }
+}
+
+void EditorWindow::regainKeyboard() {
+  // Without a window manager nothing gives the keyboard back to the editor once a dialog over
+  // it has closed.
+  if (isVisible() && !isActiveWindow()) activateWindow();
+}
+
+void EditorWindow::Undo_Click() {
+  showUndoneChange(false);
+}
+
+void EditorWindow::Redo_Click() {
+  showUndoneChange(true);
+}
+
+void EditorWindow::showUndoneChange(bool redo) {
+  endShiftStroke();
+  GameState& g = sharedSession().game;
+  editor::EditorState& e = editor::sharedEditor();
+  const std::string name = g.level.LevelName;
+  if (!(redo ? editor::redoChange(g, e) : editor::undoChange(g, e))) return;
+  {
+    const QSignalBlocker nameBlock(Text1_[0]), codeBlock(Text1_[1]);
+    Text1_[0]->setText(ui::fromGameText(g.level.LevelName));
+    Text1_[1]->setText(QString::number(g.level.EditCode));
+  }
+  // The title follows the name when the change brought another name back (a new level undone).
+  if (g.level.LevelName != name)
+    setWindowTitle(QStringLiteral("Quobble - Level editor: '") +
+                   ui::fromGameText(g.level.LevelName).toUpper() + QStringLiteral("'"));
+  showExtent();
+  updateUndoButtons();
+}
+
+void EditorWindow::updateUndoButtons() {
+  const editor::EditorState& e = editor::sharedEditor();
+  undoButton_->setEnabled(editor::canUndo(sharedSession().game, e));
+  redoButton_->setEnabled(editor::canRedo(e));
 }
 
 void EditorWindow::closeEvent(QCloseEvent* event) {

@@ -1,6 +1,8 @@
 // The level editor (Form2): a scrolling 9 x 9 view onto the shared level record, the palette of
-// tiles, the level's name and edit code, the editing extent and the command buttons. It draws
-// what the editor's rules decide; its commands ask the user through the program's prompts.
+// tiles, the level's name and edit code, the editing extent, the command buttons and undo and
+// redo. It draws what the editor's rules decide; its commands ask the user through the
+// program's prompts. Keys go to the window first: no text box has the keyboard until it is
+// clicked, and the Ctrl shortcuts run their command whatever has the focus.
 #pragma once
 
 #include <QFrame>
@@ -40,10 +42,14 @@ class EditorWindow : public QWidget {
   void Ruutu_Click();
   void Ruutu_DblClick();
   void Form_KeyPress(int16_t KeyAscii);
+  // Undo and redo (Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z), with their buttons.
+  void Undo_Click();
+  void Redo_Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void keyReleaseEvent(QKeyEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -57,9 +63,18 @@ class EditorWindow : public QWidget {
   void Kkokoko_Change(int Index);
   void run(editor::EditorCommand command);
   void carryOut(const editor::CommandOutcome& outcome);
+  void showExtent();
+  void placeFrame();
+  void showUndoneChange(bool redo);
+  void updateUndoButtons();
+  void takeKeyboard();
+  void regainKeyboard();
   void squareOutOfMap();
+  void paintAtCursor();
+  void endShiftStroke();
   int viewCellAt(QWidget* source, QPoint pos) const;
   bool mouseOnViewSquare(QObject* watched, QEvent* event);
+  bool windowKey(QKeyEvent* event);
   bool keyFromChild(QObject* watched, QKeyEvent* event);
 
   std::array<QLabel*, editor::kEditorViewCells> Ruutu_{};
@@ -74,7 +89,17 @@ class EditorWindow : public QWidget {
   std::array<QScrollBar*, 2> Kkokoko_{};
   std::array<QLabel*, 2> Label3_{};
   std::array<QPushButton*, 8> Comm_{};
-  int pressedCell_ = -1;        // the view square a left button went down on
+  QPushButton* undoButton_ = nullptr;
+  QPushButton* redoButton_ = nullptr;
+  // A drag: the left button went down on view square pressedCell_ and paints every square the
+  // pointer passes; released where it went down without passing another, it is a click.
+  int pressedCell_ = -1;
+  int dragCell_ = -1;
+  bool dragMoved_ = false;
+  int toldOffCell_ = -1;        // the view square whose click said "Square is out of map." last
+  bool shiftStroke_ = false;    // the pointer moves with Shift held: one stroke, one step
+  bool strokeToldOff_ = false;  // this stroke has shown "Square is out of map." already
+  bool outOfMapOpen_ = false;   // that message is on screen: mouse events on the view are dropped
   bool forwardingKey_ = false;  // a key is being handed on to the control it was meant for
 };
 

@@ -93,6 +93,32 @@ void MessageWindow::changeEvent(QEvent* event) {
     Form_LostFocus();
 }
 
+void MessageWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  qApp->installEventFilter(this);  // the program's mouse presses, while the note is shown
+}
+
+void MessageWindow::hideEvent(QHideEvent* event) {
+  qApp->removeEventFilter(this);
+  QWidget::hideEvent(event);
+}
+
+bool MessageWindow::eventFilter(QObject* watched, QEvent* event) {
+  // A press on another window of the program closes the note before that window handles the
+  // press, so the click still does what it was aimed at, with or without a window manager to
+  // move the focus.
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && isVisible()) {
+    const auto* widget = qobject_cast<const QWidget*>(watched);
+    if (widget != nullptr && widget->window() != this) {
+      QWidget* aimedAt = widget->window();
+      Form_LostFocus();
+      aimedAt->activateWindow();  // the keyboard goes where the click went, as a window manager does
+    }
+  }
+  return false;
+}
+
 void MessageWindow::paintEvent(QPaintEvent*) {
   // The fixed dialog border of a window without a title bar.
   QPainter painter(this);

@@ -1,6 +1,7 @@
 // The note for level makers (Form9), opened from the editor: a borderless navy window with
 // three texts. It closes on a click on a text, or as soon as another window of the program
-// takes the focus; it never blocks the editor.
+// takes the focus or is clicked; it never blocks the editor, and the click that closes it
+// still does what it was aimed at.
 #pragma once
 
 #include <QWidget>
@@ -28,6 +29,9 @@ class MessageWindow : public QWidget {
  protected:
   void changeEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void Form_LostFocus();

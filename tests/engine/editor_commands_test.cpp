@@ -66,7 +66,10 @@ TEST_F(EditorCommands, CopyPasteAndTheLabyrinthAskFirst) {
   EXPECT_EQ(said,
             (Strings{paste, where + "Left edge of area (X-position):", where + "Top of area (Y-position):"}));
   EXPECT_EQ(codes(3, 0, 5), "20 20 20 20 20 0");
-  EXPECT_FALSE(e.LevelChanged);  // a paste does not mark the level
+  EXPECT_TRUE(e.LevelChanged);  // a paste marks the level, so its work is not lost unasked
+  e.LevelChanged = false;
+  run(EditorCommand::kPaste, {"1", "3"}, {Answer::kYes});  // the same codes again: nothing changed
+  EXPECT_FALSE(e.LevelChanged);
   EXPECT_EQ(run(EditorCommand::kPaste, {}, {Answer::kNo}), CommandOutcome{});  // No ends it
   EXPECT_EQ(said, Strings{paste});
   for (std::size_t cancelAt = 0; cancelAt < 4; ++cancelAt) {  // Cancel gives the empty text
@@ -75,9 +78,16 @@ TEST_F(EditorCommands, CopyPasteAndTheLabyrinthAskFirst) {
     EXPECT_EQ(said.size(), cancelAt + 2);
     EXPECT_EQ(prompts.asked.back().icon, Icon::kCritical);
   }
-  // A paste cut short still shows what it pasted.
+  // A paste cut short still shows what it pasted, and marks the level if it changed a square.
   EXPECT_EQ(run(EditorCommand::kPaste, {"1"}, {Answer::kYes}), (CommandOutcome{Refresh::kView, Next::kStay}));
   EXPECT_EQ(said.back(), "Error:: Uncorrect value!");
+  EXPECT_FALSE(e.LevelChanged);
+  e.CopyArea = {20, 5, 40, 0, 0, 0};  // columns 20..60: the source runs off the grid at column 50
+  for (int x = 0; x < kMapSize; ++x) g.code(x, 5) = static_cast<uint8_t>(x % 2 ? 21 : 22);
+  run(EditorCommand::kPaste, {"0", "6"}, {Answer::kYes});
+  EXPECT_EQ(said.back(), "Error:: Uncorrect value!");
+  EXPECT_EQ(codes(6, 0, 1), "22 21");
+  EXPECT_TRUE(e.LevelChanged);
 
   g.level.LevelName = "Maze";
   prompts = {};
@@ -214,6 +224,58 @@ TEST_F(EditorCommands, BackFromATestPlayTheSavedLevelReturnsOrIsKeptWhenUnreadab
   EXPECT_TRUE(e.LevelChanged);
   ASSERT_EQ(prompts.messages().size(), 1u);
   EXPECT_EQ(prompts.messages()[0].rfind("The level could not be read back from its file:", 0), 0u);
+}
+
+TEST_F(EditorCommands, AnotherLevelsFileIsReplacedOnlyAfterYesAndNoIsAFailedSave) {
+  fs::create_directories(levels());
+  const Level others{"Other", 77, kPassed, {}};
+  const fs::path otherFile = levels() / "Other.lev";
+  ASSERT_EQ(WriteLevel(otherFile, others), "");
+  const auto otherBytes = [&] { return ReadLevel(otherFile).value; };
+  const std::string question = "Save level: A level named Other already exists. Replace it?";
+  const Level mine{"Mine", 5, kPassed, {}};
+
+  // No, in any letter case: nothing is written, and the record and its mark are as before.
+  // Close, new and load stop, and save and play starts no test play.
+  const std::pair<EditorCommand, std::deque<Answer>> refusals[] = {
+      {EditorCommand::kSave, {Answer::kNo}},
+      {EditorCommand::kSaveAndPlay, {Answer::kNo}},
+      {EditorCommand::kCloseEditor, {Answer::kYes, Answer::kNo}},
+      {EditorCommand::kNewLevel, {Answer::kYes, Answer::kNo}},
+      {EditorCommand::kLoad, {Answer::kYes, Answer::kNo}}};
+  for (const auto& [command, answers] : refusals) {
+    g.level = mine;
+    g.level.code(1, 1) = tile::Star;
+    e.LevelChanged = true;
+    EXPECT_EQ(run(command, {"oTHER", "Other", "77"}, answers), CommandOutcome{}) << int(command);
+    EXPECT_EQ(said.back(), question) << int(command);
+    EXPECT_EQ(prompts.asked.back().buttons, Buttons::kYesNo);
+    EXPECT_EQ(prompts.inputs.size(), 2u) << int(command);  // a load asks no name of its own
+    EXPECT_EQ((std::tuple{g.level.LevelName, g.level.LevelStatus, g.code(1, 1), e.LevelChanged}),
+              (std::tuple{std::string("Mine"), int16_t{kPassed}, tile::Star, true}))
+        << int(command);
+    EXPECT_FALSE(g.EditorTestPlay);
+    EXPECT_EQ(otherBytes(), std::optional(others));
+  }
+
+  // Yes replaces it; from then on the file is this level's own, and saving there asks nothing.
+  g.level = mine;
+  EXPECT_EQ(run(EditorCommand::kSave, {"other"}, {Answer::kYes}).refresh, Refresh::kAll);
+  EXPECT_EQ(said, (Strings{"Save level: Name:", question}));
+  EXPECT_EQ(otherBytes()->EditCode, 5);
+  EXPECT_EQ(run(EditorCommand::kSave, {"OTHER"}).refresh, Refresh::kAll);
+  EXPECT_EQ(said, Strings{"Save level: Name:"});
+  EXPECT_EQ(files(), 2);  // the folder and the one file: no second spelling of it
+
+  // A level loaded for editing is saved back without the question; a new level is not that
+  // level any more, and is asked about.
+  ASSERT_EQ(WriteLevel(levels() / "Loaded.lev", Level{"Loaded", 1, kUnpassed, {}}), "");
+  run(EditorCommand::kLoad, {"Loaded", "1"});
+  EXPECT_EQ(run(EditorCommand::kSave, {"loaded"}).refresh, Refresh::kAll);
+  EXPECT_EQ(said, Strings{"Save level: Name:"});
+  run(EditorCommand::kNewLevel);
+  EXPECT_EQ(run(EditorCommand::kSave, {"Loaded"}, {Answer::kNo}), CommandOutcome{});
+  EXPECT_EQ(said.back(), "Save level: A level named Loaded already exists. Replace it?");
 }
 
 TEST_F(EditorCommands, TheNoteForLevelMakersIsShownBesideTheEditor) {

@@ -1,12 +1,18 @@
-// The editor window as the level maker uses it: drawing with clicks and Shift strokes, the
-// extent and its scroll bars, the edit-code box and the title, what the commands show afterwards
-// and where the close box leads. (The commands themselves are tested without the window; the
-// test play and the return from it are in the God's Tools tests.)
+// The editor window as the level maker uses it: drawing with clicks, drags and Shift strokes,
+// one "Square is out of map." at a time, the extent and its scroll bars, the edit-code box and
+// the title, who has the keyboard and what the Ctrl keys do wherever it is, undo and redo, the
+// note for level makers, what the commands show afterwards and where the close box leads. (The
+// commands themselves are tested without the window; the test play is in the God's Tools tests.)
 #include "windows/editor_window.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QtTest>
 #include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "app/forms.h"
@@ -15,11 +21,26 @@
 #include "gui/support/prompts_scope.h"
 #include "state/level_file.h"
 #include "state/tiles.h"
+#include "ui/navigation.h"
 #include "ui/picture_store.h"
+#include "windows/board_window.h"
+#include "windows/message_window.h"
 
 namespace quobbles {
 
 namespace fs = std::filesystem;
+
+// Scripted answers, and something that happens while the message is on screen (as events that
+// arrive while a real message box is open).
+class PromptsWithMeanwhile : public testing::ScriptedPrompts {
+ public:
+  std::function<void()> meanwhile;
+  Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
+                 bool systemModal) override {
+    if (meanwhile) std::exchange(meanwhile, {})();
+    return ScriptedPrompts::message(text, title, buttons, icon, systemModal);
+  }
+};
 
 class EditorViewTest : public QObject {
   Q_OBJECT
@@ -35,12 +56,22 @@ class EditorViewTest : public QObject {
   bool shows(int k, int code) {
     return square(k)->pixmap().cacheKey() == ui::PictureStore::tile(code).cacheKey();
   }
-  // The pointer moves over view square k with these keys held.
-  void moveOver(int k, Qt::KeyboardModifiers keys) {
-    QMouseEvent move(QEvent::MouseMove, QPointF(20, 20), QPointF(square(k)->mapToGlobal(QPoint(20, 20))),
-                     Qt::NoButton, Qt::NoButton, keys);
-    QCoreApplication::sendEvent(square(k), &move);
+  // The pointer moves over view square k with these keys (and buttons) held; a held button
+  // keeps the mouse with the square it went down on, `from`.
+  void moveOver(int k, Qt::KeyboardModifiers keys, Qt::MouseButtons buttons = Qt::NoButton, int from = -1) {
+    QLabel* target = square(from < 0 ? k : from);
+    const QPoint at = square(k)->pos() - target->pos() + QPoint(20, 20);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(target->mapToGlobal(at)), Qt::NoButton, buttons,
+                     keys);
+    QCoreApplication::sendEvent(target, &move);
   }
+  // A key pressed where the keyboard is, as the window system delivers it.
+  static void key(Qt::Key k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QWidget* focus = QApplication::focusWidget();
+    QVERIFY(focus != nullptr);
+    QTest::keyClick(focus, k, mods);
+  }
+  QLineEdit* box(int i) { return child<QLineEdit>(QStringLiteral("Text1_%1").arg(i)); }
   // The codes of squares from..to of row y, as "21 21 0".
   static QString codes(int y, int from, int to) {
     QStringList out;
@@ -99,8 +130,8 @@ class EditorViewTest : public QObject {
     editor::sharedEditor().SelectedTile = 21;
     for (int k = 36; k <= 44; ++k) moveOver(k, Qt::ShiftModifier);  // view row 4 is map row 0
     QCOMPARE(codes(0, 0, 5), QStringLiteral("21 21 21 21 21 0"));
-    QCOMPARE(said().size(), 4);                             // the four squares left of the map
-    moveOver(49, Qt::ShiftModifier | Qt::ControlModifier);  // Shift with Ctrl only tracks
+    QCOMPARE(said(), QStringList{"Editor: Square is out of map."});  // once for the stroke
+    moveOver(49, Qt::ShiftModifier | Qt::ControlModifier);           // Shift with Ctrl only tracks
     QCOMPARE(codes(1, 0, 0), QStringLiteral("0"));
     QTest::mouseDClick(square(44), Qt::LeftButton);
     QCOMPARE(codes(0, 4, 4), QStringLiteral("0"));
@@ -127,12 +158,185 @@ class EditorViewTest : public QObject {
     w->Image1_Click();
     QCOMPARE(w->windowTitle(), QStringLiteral("Quobble - Level editor: ''"));
     QVERIFY(shows(50, tile::PermanentWall));  // square (1, 1), walled with the plain wall
+    // The frame stands on the tile the labyrinth chose.
+    QCOMPARE(child<QFrame>("Shape1")->pos(), child("Textuuri60")->pos() - QPoint(3, 3));
     QVERIFY(testing::saveShot(w, QStringLiteral("editor_labyrinth")));
     // A paste redraws the squares it wrote.
     sharedSession().game.code(0, 0) = tile::Star;
     run(6, {"0", "0", "0", "0"});
     run(7, {"2", "0"}, {Answer::kYes});
     QVERIFY(shows(4 * 9 + 6, tile::Star));  // square (2, 0) in view row 4
+  }
+
+  void oneSquareIsOutOfMapAtATimeAndTheMouseWaitsMeanwhile() {
+    // A double click off the map is one message, not one for the click and one for the double.
+    QTest::mouseDClick(square(0), Qt::LeftButton);
+    QCOMPARE(said(), QStringList{"Editor: Square is out of map."});
+    // While the message is open, what the mouse does on the view is dropped.
+    PromptsWithMeanwhile meanwhile;
+    ui::setPrompts(&meanwhile);
+    editor::sharedEditor().SelectedTile = tile::Star;
+    meanwhile.meanwhile = [&] {
+      QTest::mouseClick(square(40), Qt::LeftButton);  // (0, 0)
+      QTest::mouseDClick(square(1), Qt::LeftButton);
+      moveOver(41, Qt::ShiftModifier);
+    };
+    QTest::mouseClick(square(0), Qt::LeftButton);
+    ui::setPrompts(&dialogs.script);
+    QCOMPARE(meanwhile.asked.size(), std::size_t{1});
+    QCOMPARE(codes(0, 0, 1), QStringLiteral("0 0"));
+    QTest::mouseClick(square(40), Qt::LeftButton);  // afterwards the mouse draws again
+    QCOMPARE(codes(0, 0, 1), QStringLiteral("15 0"));
+  }
+
+  void dragPaintingIsOneStepThatTheUndoButtonsTakeBackAndBringAgain() {
+    editor::sharedEditor().SelectedTile = tile::Star;
+    auto* undo = child<QPushButton>("Undo");
+    auto* redo = child<QPushButton>("Redo");
+    QVERIFY(undo->toolTip().contains("Ctrl+Z") && redo->toolTip().contains("Ctrl+Y") &&
+            redo->toolTip().contains("Ctrl+Shift+Z"));
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    // Down on (0, 0), across (1, 0) and (2, 0), off the map at (-1, 0) and back: no message.
+    QTest::mousePress(square(40), Qt::LeftButton);
+    for (int k : {41, 42, 33, 43}) moveOver(k, Qt::NoModifier, Qt::LeftButton, 40);
+    QTest::mouseRelease(square(40), Qt::LeftButton, {},
+                        square(43)->pos() - square(40)->pos() + QPoint(20, 20));
+    QCOMPARE(codes(0, 0, 4), QStringLiteral("15 15 15 15 0"));
+    QCOMPARE(codes(1, 2, 2), QStringLiteral("0"));  // square 33 is (2, -1), off the map
+    QVERIFY(said().isEmpty());
+    moveOver(44, Qt::NoModifier);  // moving without the button paints nothing
+    QCOMPARE(codes(0, 4, 4), QStringLiteral("0"));
+    QVERIFY(undo->isEnabled());
+    QTest::mouseClick(undo, Qt::LeftButton);
+    QCOMPARE(codes(0, 0, 4), QStringLiteral("0 0 0 0 0"));
+    QVERIFY(!editor::sharedEditor().LevelChanged);  // the map is as it was
+    QVERIFY(shows(40, tile::Empty) && redo->isEnabled() && !undo->isEnabled());
+    QTest::mouseClick(redo, Qt::LeftButton);
+    QCOMPARE(codes(0, 0, 4), QStringLiteral("15 15 15 15 0"));
+    QVERIFY(shows(43, tile::Star) && editor::sharedEditor().LevelChanged && !redo->isEnabled());
+    // A click and the double click that follows it on the same square are one step too.
+    editor::sharedEditor().SelectedTile = tile::Exit;
+    QTest::mouseDClick(square(43), Qt::LeftButton);
+    QCOMPARE(codes(0, 0, 4), QStringLiteral("15 15 15 0 0"));
+    w->Undo_Click();
+    QCOMPARE(codes(0, 0, 4), QStringLiteral("15 15 15 15 0"));
+    w->Undo_Click();
+    QCOMPARE(codes(0, 0, 4), QStringLiteral("0 0 0 0 0"));
+  }
+
+  void theKeyboardIsTheWindowsUntilABoxIsClickedAndCtrlKeysRunTheirCommandsFromAnywhere() {
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w);
+    // The view keys move the view and type nowhere.
+    for (Qt::Key k : {Qt::Key_D, Qt::Key_D, Qt::Key_X, Qt::Key_W, Qt::Key_X, Qt::Key_A}) key(k);
+    QCOMPARE(sharedSession().game.PlayerPos, (BytePos{1, 1}));
+    QCOMPARE(box(0)->text(), QStringLiteral("Maze"));
+    // Clicked into, a box types the letters, which still move the view.
+    QTest::mouseClick(box(0), Qt::LeftButton);
+    QCOMPARE(QApplication::focusWidget(), box(0));
+    box(0)->end(false);
+    key(Qt::Key_D);
+    QCOMPARE(box(0)->text() + " " + QString::number(sharedSession().game.PlayerPos.x),
+             QStringLiteral("Mazed 2"));
+    // Ctrl+S from the box saves; the box keeps its text and gives the keyboard back.
+    dialogs.script.inputs = {"Kept"};
+    key(Qt::Key_S, Qt::ControlModifier);
+    QCOMPARE(said(), QStringList{"Save level: Name:"});
+    QVERIFY(fs::exists(folder->folder("Levels") / "Kept.lev"));
+    QCOMPARE(box(0)->text(), QStringLiteral("Kept"));
+    QCOMPARE(QApplication::focusWidget(), w);
+    // So do Ctrl+L and Ctrl+P (Cancel at their first question leaves the level alone), and Ctrl+N.
+    for (const auto& [k, first] :
+         {std::pair{Qt::Key_L, "Load level: Name:"}, {Qt::Key_P, "Save level: Name:"}}) {
+      QTest::mouseClick(box(0), Qt::LeftButton);
+      key(k, Qt::ControlModifier);
+      QCOMPARE(said(), QStringList{first});
+      QCOMPARE(box(0)->text(), QStringLiteral("Kept"));
+    }
+    QTest::mouseClick(box(0), Qt::LeftButton);
+    key(Qt::Key_N, Qt::ControlModifier);  // nothing drawn since the save: no question
+    QCOMPARE(box(0)->text() + w->windowTitle(), QStringLiteral("Quobble - Level editor: ''"));
+    key(Qt::Key_Z, Qt::ControlModifier);  // the new level undone
+    QCOMPARE(box(0)->text() + w->windowTitle(), QStringLiteral("KeptQuobble - Level editor: 'KEPT'"));
+    QVERIFY(said().isEmpty());
+    // In a box, Ctrl+Z and Ctrl+Y undo and redo the editor's changes, not the box's own typing.
+    editor::sharedEditor().SelectedTile = tile::Star;
+    QTest::mouseClick(square(40), Qt::LeftButton);
+    QTest::mouseClick(box(0), Qt::LeftButton);
+    box(0)->end(false);
+    key(Qt::Key_Q);
+    key(Qt::Key_Z, Qt::ControlModifier);  // the typed name goes back
+    QCOMPARE(box(0)->text(), QStringLiteral("Kept"));
+    key(Qt::Key_Z, Qt::ControlModifier);  // then the drawn square, while the box stays as it is
+    QCOMPARE(box(0)->text() + " " + codes(0, 0, 0), QStringLiteral("Kept 0"));
+    key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    key(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(box(0)->text() + " " + codes(0, 0, 0), QStringLiteral("Keptq 15"));
+    QCOMPARE(QString::fromStdString(sharedSession().game.level.LevelName), QStringLiteral("Keptq"));
+    QVERIFY(said().isEmpty());
+    // Ctrl+C with text selected in the box closes the editor and copies nothing.
+    QGuiApplication::clipboard()->setText(QStringLiteral("before"));
+    box(0)->selectAll();
+    dialogs.script.answers = {Answer::kNo};
+    key(Qt::Key_C, Qt::ControlModifier);
+    testing::settleEvents();
+    QCOMPARE(said(), QStringList{"Editor:: Save changes to the level?"});
+    QCOMPARE(testing::openForms(), QList<int>{3});
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
+  }
+
+  void backFromATestPlayNoBoxHasTheKeyboardAndTheHistoryIsKept() {
+    editor::sharedEditor().SelectedTile = tile::Star;
+    QTest::mouseClick(square(40), Qt::LeftButton);
+    QTest::mouseClick(box(0), Qt::LeftButton);
+    QCOMPARE(run(0, {"Trip"}), QStringList{"Save level: Name:"});  // save and play
+    QCOMPARE(testing::openForms(), (QList<int>{1, 8}));
+    QTest::keyClick(Form1(), Qt::Key_Escape);
+    testing::settleEvents();
+    QCOMPARE(testing::openForms(), QList<int>{2});
+    w = Form2();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    QCOMPARE(QApplication::focusWidget(), w);
+    key(Qt::Key_X);
+    QCOMPARE(box(0)->text(), QStringLiteral("Trip"));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(codes(0, 0, 0), QStringLiteral("0"));
+    QVERIFY(editor::sharedEditor().LevelChanged);  // the map now differs from the one saved
+  }
+
+  void theNoteClosesUnderAClickThatStillDoesWhatItWasAimedAt() {
+    // A press on the editor closes the note before the press acts.
+    editor::sharedEditor().SelectedTile = tile::Star;
+    w->Comm_Click(5);
+    QVERIFY(QTest::qWaitForWindowActive(Form9()));
+    QTest::mouseClick(square(40), Qt::LeftButton);
+    testing::settleEvents();
+    QCOMPARE(testing::openForms(), QList<int>{2});
+    QCOMPARE(codes(0, 0, 0), QStringLiteral("15"));
+    QVERIFY(QTest::qWaitForWindowActive(w));  // and the keyboard goes where the click went
+    // Qt's own dialogs belong to the editor: the note closing (as it does when the dialog takes
+    // the focus) neither closes nor destroys the dialog under the running command.
+    ui::setPrompts(nullptr);
+    w->Comm_Click(5);
+    QVERIFY(QTest::qWaitForWindowActive(Form9()));
+    QWidget* parentOfBox = nullptr;
+    bool boxLivedOn = false;
+    QTimer::singleShot(0, this, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      if (box == nullptr) return;
+      parentOfBox = box->parentWidget();
+      if (QWidget* note = app::loadedForm(9)) ui::navigation().closeWindow(note);
+      testing::settleEvents();
+      boxLivedOn = QApplication::activeModalWidget() == box && box->isVisible();
+      box->button(QMessageBox::No)->click();
+    });
+    w->Image1_Click();
+    ui::setPrompts(&dialogs.script);
+    testing::settleEvents();
+    QCOMPARE(parentOfBox, w);
+    QVERIFY(boxLivedOn);
+    QCOMPARE(testing::openForms(), QList<int>{2});
+    QCOMPARE(codes(0, 0, 0), QStringLiteral("15"));  // No: the labyrinth was not made
   }
 
   void theCloseBoxAndCtrlCCloseTheEditorToTheMainMenuAfterTheQuestion() {

@@ -311,7 +311,8 @@ class PlayComfortTest : public QObject {
   // "Save and Play level" in the editor (opened from the menu when needed).
   void startTestPlay() {
     if (!app::loadedForm(2)) openEditor();
-    dialogs_->script.inputs = {"played"};
+    // A name of its own each time: saving over another level's file would ask first.
+    dialogs_->script.inputs = {"tried" + std::to_string(++testPlays_)};
     Form2()->Comm_Click(0);
     settleEvents();
     QCOMPARE(openForms(), (Forms{1, 8}));
@@ -319,6 +320,7 @@ class PlayComfortTest : public QObject {
 
   std::optional<testing::ProgramFolderFixture> folder_;
   std::optional<testing::ScriptedPromptsScope> dialogs_;
+  int testPlays_ = 0;
 };
 
 }  // namespace quobbles
