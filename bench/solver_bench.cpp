@@ -51,6 +51,28 @@ void FullSizeMap(benchmark::State& state) {
 }
 BENCHMARK(FullSizeMap)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same map with six moving blocks on it, searched up to 300 000 states: blocks that see the
+// player answer each of his moves differently, so turns cannot share the world's answer.
+void FullSizeMapWithBlocks(benchmark::State& state) {
+  Level level = levelFrom(kSource / "bench" / "full_map.txt");
+  const std::pair<std::pair<int, int>, uint8_t> blocks[] = {
+      {{15, 15}, tile::BrownBlock},        {{35, 12}, tile::PurpleBlock},
+      {{8, 44}, tile::BrownBlockVertical}, {{44, 30}, tile::PurpleBlockHorizontal},
+      {{28, 38}, tile::BrownBlock},        {{21, 20}, tile::PurpleBlock}};
+  for (const auto& [square, code] : blocks) level.code(square.first, square.second) = code;
+  solver::SolveOptions options;
+  options.maxStates = 300'000;
+  int64_t states = 0;
+  for (auto _ : state) {
+    const solver::SolveResult r = solver::solve(level, options);
+    if (r.verdict != solver::SolveResult::Verdict::kGaveUp)
+      state.SkipWithError("the search ended before its limit");
+    states += r.states;
+  }
+  report(state, states, 0);
+}
+BENCHMARK(FullSizeMapWithBlocks)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void Campaign(benchmark::State& state) {
   std::vector<std::pair<Level, bool>> missions;  // every map plain, and with every star where it has stars
   for (int n = 0;; ++n) {
