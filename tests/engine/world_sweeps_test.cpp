@@ -185,7 +185,7 @@ TEST(WorldSweeps, ActivationSaysWhetherItStartedABlock) {
   EXPECT_GT(quiet, 20);
 }
 
-TEST(WorldSweeps, AMoveKeyWithoutTheRedrawChangesAllButTheView) {
+TEST(WorldSweeps, AMoveKeyPlayedWithoutItsRedrawIsTheKeyButForTheView) {
   Crowd crowd(21);
   for (int round = 0; round < 300; ++round) {
     Session start = crowd.session();
@@ -193,6 +193,7 @@ TEST(WorldSweeps, AMoveKeyWithoutTheRedrawChangesAllButTheView) {
     for (const char key : std::string("24568")) {
       Session pressed = start, played = start;
       static_cast<void>(press(pressed, key));
+      // Drawn afterwards where the turn ran to its end, it is the key exactly.
       if (board::playMoveKey(played.game, played.board, key, board::worldAnswer))
         play::kartan_piirto(played.game, played.board);
       played.board.effects = BoardEffects{};
