@@ -2,9 +2,11 @@
 // whole observable state; with --solve it searches for the shortest way to the exit.
 // It never writes a file.
 #include <charconv>
+#include <chrono>
 #include <cstdio>
 #include <iomanip>
 #include <iostream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,8 +29,10 @@ int refuse(const std::string& why) {
 
 constexpr const char* kUsage =
     "usage: quobbles-sim [--counters A,B,C,D,E] [--each] LEVEL_FILE KEYS\n"
-    "       quobbles-sim --solve [--stars] [--max-states N] LEVEL_FILE\n"
+    "       quobbles-sim --solve [--stars] [--max-states N] [--max-memory MB] [--progress] LEVEL_FILE\n"
     "       quobbles-sim --version\n";
+
+constexpr int64_t kMegabyte = 1 << 20;
 
 bool parseCount(std::string_view text, int64_t limit, int64_t& out) {
   if (text.empty()) return false;
@@ -49,10 +53,33 @@ bool parseCounters(std::string_view text, std::array<int32_t, kSpecialCount>& co
   return true;
 }
 
-// Searches and prints the verdict; the exit status is 0 when solved, 1 otherwise.
-int runSolver(const Level& level, bool allStars, int64_t maxStates) {
+// One line of figures about a search: states, time, rate and memory.
+std::string figures(int64_t states, double seconds, int64_t bytes) {
+  std::ostringstream line;
+  const double rate = seconds > 0 ? static_cast<double>(states) / seconds : 0.0;
+  line << states << " states in " << std::fixed << std::setprecision(2) << seconds << " s ("
+       << std::setprecision(0) << rate << " states/s), peak memory " << std::setprecision(1)
+       << static_cast<double>(bytes) / kMegabyte << " MB";
+  return line.str();
+}
+
+// Searches and prints the verdict; the exit status is 0 when solved, 1 otherwise. With
+// `progress`, the search runs in a thread of its own and a line of figures goes to stderr
+// every second.
+int runSolver(const Level& level, const solver::SolveOptions& options, bool progress) {
   using solver::SolveResult;
-  const SolveResult r = solver::solve(level, allStars, maxStates);
+  SolveResult r;
+  if (progress) {
+    solver::SearchJob job(level, options);
+    while (!job.waitFor(std::chrono::seconds(1))) {
+      const solver::SolveProgress& p = job.progress();
+      std::cerr << "searching: " << figures(p.states, static_cast<double>(p.microseconds) / 1e6, p.peakBytes)
+                << std::endl;
+    }
+    r = job.result();
+  } else {
+    r = solver::solve(level, options);
+  }
   switch (r.verdict) {
     case SolveResult::Verdict::kSolved:
       std::cout << "solution " << r.keys << "\nturns " << r.turns << "\nstates " << r.states << '\n';
@@ -62,11 +89,20 @@ int runSolver(const Level& level, bool allStars, int64_t maxStates) {
       break;
     case SolveResult::Verdict::kGaveUp:
       std::cout << "gave up\nstates " << r.states << '\n';
+      if (r.limit == SolveResult::Limit::kMemory)
+        std::cerr << "quobbles-sim: the search stopped without an answer: it reached its memory limit of "
+                  << (options.maxMemoryBytes > 0 ? options.maxMemoryBytes : solver::defaultMemoryLimit()) /
+                         kMegabyte
+                  << " MB (--max-memory)\n";
+      else
+        std::cerr << "quobbles-sim: the search stopped without an answer: it reached its limit of "
+                  << r.states << " states (--max-states)\n";
+      break;
+    case SolveResult::Verdict::kCancelled:
+      std::cout << "cancelled\nstates " << r.states << '\n';
       break;
   }
-  const double rate = r.seconds > 0 ? static_cast<double>(r.states) / r.seconds : 0.0;
-  std::cerr << "searched " << r.states << " states in " << std::fixed << std::setprecision(2) << r.seconds
-            << " s (" << std::setprecision(0) << rate << " states/s)\n";
+  std::cerr << "searched " << figures(r.states, r.seconds, r.peakBytes) << '\n';
   return r.verdict == SolveResult::Verdict::kSolved ? 0 : 1;
 }
 
@@ -74,8 +110,8 @@ int runSolver(const Level& level, bool allStars, int64_t maxStates) {
 
 int main(int argc, char** argv) {
   std::array<int32_t, kSpecialCount> counters{};
-  bool each = false, solve = false, stars = false;
-  int64_t maxStates = solver::kDefaultMaxStates;
+  bool each = false, solve = false, progress = false, searchOption = false;
+  solver::SolveOptions options;
   std::vector<std::string> positional;
   for (int i = 1; i < argc; ++i) {
     const std::string_view arg = argv[i];
@@ -95,10 +131,19 @@ int main(int argc, char** argv) {
     } else if (arg == "--solve") {
       solve = true;
     } else if (arg == "--stars") {
-      stars = true;
+      options.allStars = searchOption = true;
+    } else if (arg == "--progress") {
+      progress = searchOption = true;
     } else if (arg == "--max-states") {
-      if (++i >= argc || !parseCount(argv[i], INT64_MAX / 2, maxStates) || maxStates == 0)
+      searchOption = true;
+      if (++i >= argc || !parseCount(argv[i], INT64_MAX / 2, options.maxStates) || options.maxStates == 0)
         return refuse("--max-states needs a whole number > 0");
+    } else if (arg == "--max-memory") {
+      searchOption = true;
+      int64_t megabytes = 0;
+      if (++i >= argc || !parseCount(argv[i], INT64_MAX / kMegabyte, megabytes) || megabytes == 0)
+        return refuse("--max-memory needs a whole number of megabytes > 0");
+      options.maxMemoryBytes = megabytes * kMegabyte;
     } else if (arg.size() > 2 && arg.substr(0, 2) == "--") {
       return refuse("unknown option " + std::string(arg));
     } else {
@@ -111,14 +156,14 @@ int main(int argc, char** argv) {
     if (each) return refuse("--each cannot be used with --solve");
   } else if (positional.size() != 2) {
     return refuse("expected LEVEL_FILE and KEYS");
-  } else if (stars) {
-    return refuse("--stars belongs to --solve");
+  } else if (searchOption) {
+    return refuse("--stars, --max-states, --max-memory and --progress belong to --solve");
   }
 
   Outcome<Level> level = ReadLevel(positional[0]);
   if (!level) return refuse("cannot read " + positional[0] + ": " + level.reason);
 
-  if (solve) return runSolver(*level.value, stars, maxStates);
+  if (solve) return runSolver(*level.value, options, progress);
 
   const std::string& keys = positional[1];
   for (char k : keys)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "play/board_model.h"
 #include "state/game_state.h"
@@ -27,6 +28,15 @@ void Form_KeyPress(GameState& g, BoardModel& b, int16_t KeyAscii);
 
 // One turn and its parts.
 void Vuoron_suoritus(GameState& g, BoardModel& b);
+// The world's answer to the player's move within a turn: block activation (unless invisibility
+// is armed), the hangers' start and the movement pass.
+void worldAnswer(GameState& g, BoardModel& b);
+// A move key ("2", "4", "5", "6", "8") as Form_KeyPress plays it, with `answer` in place of
+// worldAnswer and without the redraw, for a search that plays many turns from one state and
+// never shows the view: with worldAnswer it changes everything the key changes but the view.
+// True when the turn ran to its end (false when the game had already ended or the exit was reached).
+bool playMoveKey(GameState& g, BoardModel& b, int16_t key,
+                 const std::function<void(GameState&, BoardModel&)>& answer);
 void Pelaajan_liikutus(GameState& g, BoardModel& b);
 void TukipintaTesti(GameState& g, BoardModel& b);
 void GravTesti(GameState& g, BoardModel& b);

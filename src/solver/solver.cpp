@@ -1,28 +1,44 @@
 // The solver. A state is what decides the rest of the game: every square's code and state
 // byte, the specials counters, the player's square and gravity (and, when every star is
 // wanted, the stars left and the all-stars notice). States are stored as their differences
-// from the level's start in one byte arena, so memory grows with what changes, not with the map.
+// from the level's start, so memory grows with what changes, not with the map.
 //
-// Breadth first, so the first solution found has the fewest turns. Each state is decoded once
-// and every turn is played on a copy of it. Turns that cannot lead anywhere new are not
-// searched: immortality when the plain move does not kill, remove-block aimed at a square it
-// cannot remove, and invisibility or the attack when they change nothing but their counter
-// (a state with fewer specials and otherwise the same is never better).
+// Breadth first, so the first solution found has the fewest turns. Turns that cannot lead
+// anywhere new are not searched: immortality when the plain move does not kill, remove-block
+// aimed at a square it cannot remove, and invisibility or the attack when they change nothing
+// but their counter (a state with fewer specials and otherwise the same is never better).
+//
+// Every state searched and every answer are those of playing each turn on its own copy of the
+// game, but faster. One session is played over and over: a stored state is put into it, each
+// turn is played, the squares that now differ from the level's start are listed (they make the
+// new state's key), and those squares are set back. Turns that would end exactly as another turn
+// of the same state are not played (see bumpsLikeAPass), and the world's answer is played once
+// for all states with the same squares (see answerWorld). Nothing is allocated per state, apart
+// from the tables that keep the states, which grow in blocks counted against the memory limit.
 #include "solver/solver.h"
 
+#include <unistd.h>
+
 #include <algorithm>
-#include <chrono>
+#include <array>
+#include <bit>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <string_view>
 #include <vector>
 
+#include "board/board_engine.h"
 #include "board/session.h"
 #include "state/tiles.h"
+#include "world/grid_sweeps.h"
+#include "world/world_rules.h"
 
 namespace quobbles::solver {
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
 
 // The turns tried from every state, in this order; the plain moves come first because the
 // specials' turns are compared with them, and the pass first of all, so that a solution waits
@@ -55,12 +71,10 @@ bool turnAllowed(const Session& s, const char* turn) {
   }
 }
 
-// Without gravity the remove-block turn aims exactly where its key points (off the map: at
-// the player's own square); if nothing removable stands there, it is the plain move.
-bool removesSomething(const Session& s, char direction) {
-  const GameState& g = s.game;
+// The square a move key aims at from the player's square (it may lie off the map).
+WordPos aimOf(const GameState& g, char key) {
   int x = g.PlayerPos.x, y = g.PlayerPos.y;
-  switch (direction) {
+  switch (key) {
     case '2':
       ++y;
       break;
@@ -76,25 +90,42 @@ bool removesSomething(const Session& s, char direction) {
     default:
       break;
   }
-  if (!g.insideMap(x, y)) x = g.PlayerPos.x, y = g.PlayerPos.y;
-  return isRemovable(g.code(x, y));
+  return {static_cast<int16_t>(x), static_cast<int16_t>(y)};
 }
 
-// Eight squares that hold their start codes and no state.
-bool sameAsStart(const uint8_t* map, const uint8_t* start, const uint8_t* state) {
-  uint64_t m, s, st;
-  std::memcpy(&m, map, 8);
-  std::memcpy(&s, start, 8);
-  std::memcpy(&st, state, 8);
-  return m == s && st == 0;
+// Without gravity the remove-block turn aims exactly where its key points (off the map: at
+// the player's own square); if nothing removable stands there, it is the plain move.
+bool removesSomething(const Session& s, char key) {
+  const GameState& g = s.game;
+  WordPos aim = aimOf(g, key);
+  if (!g.insideMap(aim.x, aim.y)) aim = {g.PlayerPos.x, g.PlayerPos.y};
+  return isRemovable(g.code(aim.x, aim.y));
 }
 
-void putVarint(std::string& key, uint32_t v) {
+// Whether a move key leaves the player where he is in exactly the way "5" does, so that the turn
+// ends in the very state that the same turn with "5" ends in. Without gravity (which could make
+// him fall instead), a move off the map or into a square he may not enter and that is not the
+// exit keeps him in place; "5" keeps him in place too, unless he stands on a teleport, which
+// "5" enters again. The rest of the turn (blocks, hangers, pick-ups, death) sees only where he
+// stands, and the key of the move itself (which the two turns leave different) is not kept
+// from one turn to the next. Such a move is not played: its state is the one "5" gave.
+bool bumpsLikeAPass(const Session& s, char key) {
+  const GameState& g = s.game;
+  if (key == '5' || s.board.vars.GravityOn) return false;
+  if (g.code(g.PlayerPos.x, g.PlayerPos.y) == tile::Teleport) return false;
+  const WordPos aim = aimOf(g, key);
+  if (!g.insideMap(aim.x, aim.y)) return true;
+  const uint8_t c = g.code(aim.x, aim.y);
+  return !isEnterable(c) && c != tile::Exit;
+}
+
+char* putVarint(char* out, uint32_t v) {
   while (v >= 0x80) {
-    key.push_back(static_cast<char>(v | 0x80));
+    *out++ = static_cast<char>(v | 0x80);
     v >>= 7;
   }
-  key.push_back(static_cast<char>(v));
+  *out++ = static_cast<char>(v);
+  return out;
 }
 
 uint32_t takeVarint(std::string_view key, std::size_t& at) {
@@ -106,194 +137,437 @@ uint32_t takeVarint(std::string_view key, std::size_t& at) {
   }
 }
 
+// A state's key while it is made and compared: room for the longest one (every square changed),
+// taken once.
+class Key {
+ public:
+  // The player's square and flags, five counters (at most five bytes each) and the stars left
+  // (at most three), and four bytes a square.
+  static constexpr std::size_t kMostBytes = 3 + 5 * 5 + 3 + 4 * kSquares;
+
+  char* data() { return bytes_.get(); }
+  void setEnd(const char* end) { size_ = static_cast<std::size_t>(end - bytes_.get()); }
+  std::string_view view() const { return {bytes_.get(), size_}; }
+  bool empty() const { return size_ == 0; }
+  void clear() { size_ = 0; }
+  void assign(const Key& other) {
+    std::memcpy(bytes_.get(), other.bytes_.get(), other.size_);
+    size_ = other.size_;
+  }
+
+ private:
+  std::unique_ptr<char[]> bytes_ = std::make_unique<char[]>(kMostBytes);
+  std::size_t size_ = 0;
+};
+
+// The memory the search's tables hold, against its limit, and the most they ever held.
+class Budget {
+ public:
+  explicit Budget(int64_t limit) : limit_(limit) {}
+  [[nodiscard]] bool take(int64_t bytes) {
+    if (held_ + bytes > limit_) return false;
+    held_ += bytes;
+    peak_ = std::max(peak_, held_);
+    return true;
+  }
+  void give(int64_t bytes) { held_ -= bytes; }
+  int64_t peak() const { return peak_; }
+
+ private:
+  int64_t limit_, held_ = 0, peak_ = 0;
+};
+
+// Storage in blocks that never move once made, each block taken from the budget.
+template <class T, std::size_t kBlockItems>
+class BlockStore {
+ public:
+  static constexpr int64_t kBlockBytes = static_cast<int64_t>(sizeof(T) * kBlockItems);
+  // Room for `count` more items in one piece at the end; false when the budget refuses a block.
+  [[nodiscard]] bool reserve(std::size_t count, Budget& budget) {
+    if (!blocks_.empty() && used_ + count <= kBlockItems) return true;
+    if (!budget.take(kBlockBytes)) return false;
+    blocks_.push_back(std::make_unique<T[]>(kBlockItems));
+    used_ = 0;
+    return true;
+  }
+  // Appends `count` items (room must have been reserved); returns where the first one went.
+  uint64_t append(const T* items, std::size_t count) {
+    const uint64_t at = (blocks_.size() - 1) * kBlockItems + used_;
+    std::copy(items, items + count, blocks_.back().get() + used_);
+    used_ += count;
+    return at;
+  }
+  const T* at(uint64_t index) const { return blocks_[index / kBlockItems].get() + index % kBlockItems; }
+  T* at(uint64_t index) { return blocks_[index / kBlockItems].get() + index % kBlockItems; }
+
+ private:
+  std::vector<std::unique_ptr<T[]>> blocks_;
+  std::size_t used_ = 0;
+};
+
 struct Node {
-  uint64_t offset;  // of the key in the arena
+  uint64_t offset;  // of the key in the key store
   uint32_t parent;
-  uint32_t hash;
   uint16_t length;
   uint8_t turn;  // index into kTurns
 };
 
 class Search {
  public:
-  Search(const Level& level, const SolveOptions& options) : options_(options), start_(startTestPlay(level)) {
+  Search(const Level& level, const SolveOptions& options)
+      : options_(options),
+        budget_(options.maxMemoryBytes > 0 ? options.maxMemoryBytes : defaultMemoryLimit()),
+        start_(startTestPlay(level)) {
     if (options.liveAreaOnly) start_.game.MapMax = liveArea(level);
     options_.maxStates = std::clamp<int64_t>(options.maxStates, 1, kNone - 1);  // node numbers are 32-bit
+    work_ = start_;
     startMap_ = start_.game.level.MapGrid;
-    slots_.assign(1 << 16, 0);
+    startStars_ = static_cast<int>(std::count(startMap_.begin(), startMap_.end(), tile::Star));
+    blockFree_ = std::none_of(startMap_.begin(), startMap_.end(), [](uint8_t c) {
+      return moverOf(c) == Mover::kBrownBlock || moverOf(c) == Mover::kPurpleBlock;
+    });
+    changed_.reserve(kSquares);
   }
 
   SolveResult run() {
-    const auto started = std::chrono::steady_clock::now();
-    SolveResult result;
-    auto finish = [&](SolveResult::Verdict v) {
-      result.verdict = v;
-      result.states = static_cast<int64_t>(nodes_.size());
-      result.seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-      return result;
-    };
-
-    encode(start_, key_);
-    insert(key_, 0, 0);
-    Session base = start_, work = start_;
-    std::string plainKeys[kPlainTurns];
-    bool plainDied[kPlainTurns];
+    started_ = Clock::now();
+    // The start: nothing differs from the level yet.
+    changed_.clear();
+    encode(work_, key_);
+    if (!insert(key_.view(), hashOf(key_.view()), 0, 0)) return finish(SolveResult::Verdict::kGaveUp);
 
     // The nodes are appended in breadth-first order, so the queue is the node list itself.
-    for (uint32_t index = 0; index < nodes_.size(); ++index) {
-      decode(nodes_[index], base);
-      for (int p = 0; p < kPlainTurns; ++p) plainKeys[p].clear(), plainDied[p] = false;
-
-      for (int t = 0; t < static_cast<int>(std::size(kTurns)); ++t) {
-        const char* turn = kTurns[t];
-        const char kind = t < kPlainTurns ? ' ' : turn[0];  // the special of the turn, or none
-        const int move = t % kPlainTurns;  // the plain move that goes with a special's move key
-        if (!turnAllowed(base, turn)) continue;
-        if (kind == 'm' && !plainDied[move]) continue;
-        if (kind == 'b' && !base.board.vars.GravityOn && !removesSomething(base, turn[1])) continue;
-
-        work = base;
-        replay(work, turn);
-        if (work.game.PlayState == 1) {
-          if (kind == ' ') plainDied[move] = true;
-          continue;
-        }
-        if (work.game.PlayState == 2) {
-          if (options_.allStars && !work.board.controls.allStarsVisible) continue;
-          result.keys = keysTo(index, t);
-          result.turns = turnsTo(index) + 1;
-          return finish(SolveResult::Verdict::kSolved);
-        }
-        // A remove-block that removed nothing was a plain move.
-        if (kind == 'b' &&
-            work.board.controls.mAna[kRemoveBlockCounter] == base.board.controls.mAna[kRemoveBlockCounter])
-          continue;
-        // Invisibility or the attack that changed nothing but their counter.
-        if (kind == 'c' || kind == 'n') {
-          const int special = kind == 'c' ? kInvisibilityCounter : kAttackCounter;
-          const std::string& plain = plainKeys[kind == 'c' ? move : kPassTurn];
-          if (!plain.empty()) {
-            ++work.board.controls.mAna[static_cast<std::size_t>(special)];
-            encode(work, key_);
-            --work.board.controls.mAna[static_cast<std::size_t>(special)];
-            if (key_ == plain) continue;
-          }
-        }
-        if (!encode(work, key_)) continue;  // a star was lost on the way to all stars
-        if (kind == ' ') plainKeys[move] = key_;
-        if (find(key_) != kNone) continue;
-        if (static_cast<int64_t>(nodes_.size()) >= options_.maxStates)
-          return finish(SolveResult::Verdict::kGaveUp);
-        insert(key_, index, static_cast<uint8_t>(t));
-      }
+    for (uint32_t index = 0; index < nodeCount_; ++index) {
+      if (options_.cancel != nullptr && options_.cancel->load(std::memory_order_relaxed))
+        return finish(SolveResult::Verdict::kCancelled);
+      if (index % 256 == 0) publish();
+      const Node node = *nodes_.at(index);
+      current_ = index;
+      enter(node);
+      const Outcome outcome = expand(index, node);
+      leave(node);
+      if (outcome == Outcome::kSolved) return finish(SolveResult::Verdict::kSolved);
+      if (outcome == Outcome::kStopped) return finish(SolveResult::Verdict::kGaveUp);
     }
     return finish(SolveResult::Verdict::kUnsolvable);
   }
 
  private:
   static constexpr uint32_t kNone = UINT32_MAX;
+  enum class Outcome { kGoOn, kSolved, kStopped };
 
-  // The compact key of a state between turns. Returns false when the state cannot reach
-  // every star any more (only asked for when every star is wanted).
-  bool encode(const Session& s, std::string& key) {
-    const GameState& g = s.game;
-    const BoardModel& b = s.board;
-    key.clear();
-    key.push_back(static_cast<char>(g.PlayerPos.x));
-    key.push_back(static_cast<char>(g.PlayerPos.y));
-    const bool allStarsShown = options_.allStars && b.controls.allStarsVisible;
-    key.push_back(static_cast<char>((b.vars.GravityOn ? 1 : 0) | (allStarsShown ? 2 : 0)));
-    for (int32_t c : b.controls.mAna) putVarint(key, static_cast<uint32_t>(c));
-    if (options_.allStars) putVarint(key, b.vars.StarsLeft);
-    const uint8_t* map = g.level.MapGrid.data();
-    const uint8_t* state = g.StateGrid.data();
-    const uint8_t* start = startMap_.data();
-    for (int y = 0; y <= g.MapMax.y; ++y) {
-      const std::size_t rowEnd = static_cast<std::size_t>(y * kMapSize + g.MapMax.x + 1);
-      std::size_t i = static_cast<std::size_t>(y * kMapSize);
-      // Most squares are as they started: skip them eight at a time.
-      while (i < rowEnd) {
-        if (i + 8 <= rowEnd && sameAsStart(map + i, start + i, state + i)) {
-          i += 8;
-          continue;
-        }
-        if (map[i] != start[i] || state[i] != 0) {
-          key.push_back(static_cast<char>(i & 0xFF));
-          key.push_back(static_cast<char>(i >> 8));
-          key.push_back(static_cast<char>(map[i]));
-          key.push_back(static_cast<char>(state[i]));
-        }
-        ++i;
+  // Every turn from one state.
+  Outcome expand(uint32_t index, const Node& node) {
+    for (int p = 0; p < kPlainTurns; ++p) plainKeys_[p].clear(), plainDied_[p] = false;
+    for (int t = 0; t < static_cast<int>(std::size(kTurns)); ++t) {
+      const char* turn = kTurns[t];
+      const char kind = t < kPlainTurns ? ' ' : turn[0];  // the special of the turn, or none
+      const int move = t % kPlainTurns;  // the plain move that goes with a special's move key
+      const char moveKey = kind == ' ' ? turn[0] : turn[1];
+      if (!turnAllowed(work_, turn)) continue;
+      if (kind == 'm' && !plainDied_[move]) continue;
+      if (kind == 'b' && !work_.board.vars.GravityOn && !removesSomething(work_, moveKey)) continue;
+      if ((kind == ' ' || kind == 'c' || kind == 'm') && bumpsLikeAPass(work_, moveKey)) {
+        // The same state as the turn with "5", which was tried just before in this group.
+        if (kind == ' ')
+          plainKeys_[move].assign(plainKeys_[kPassTurn]), plainDied_[move] = plainDied_[kPassTurn];
+        continue;
+      }
+
+      play(turn, kind, moveKey);
+      const Outcome outcome = judge(index, t, kind, move);
+      restore(node);
+      if (outcome != Outcome::kGoOn) return outcome;
+    }
+    return Outcome::kGoOn;
+  }
+
+  // Plays one turn in the session and lists the squares that now differ from the level's start.
+  // Turns whose move key only moves the player (plain moves, and those with invisibility or
+  // immortality armed) are played without the redraw, which the search never looks at, and with
+  // the world's answer shared between states with the same grids (see answerWorld); remove-block,
+  // the mine and the attack are played as keys.
+  void play(const char* turn, char kind, char moveKey) {
+    worldKnown_ = false;
+    if (kind == 'b' || kind == 'v' || kind == 'n' || !options_.shareWorldAnswers) {
+      replay(work_, turn);
+    } else {
+      if (kind != ' ') static_cast<void>(press(work_, static_cast<int16_t>(kind)));
+      board::playMoveKey(work_.game, work_.board, static_cast<int16_t>(moveKey), answer_);
+    }
+    if (!worldKnown_) return collectChanges();
+    // After the world's answer the turn changes no square but the one the player stands on (a
+    // pick-up): the squares that differ are the answer's, with that one looked at again.
+    const GameState& g = work_.game;
+    const auto player = static_cast<uint16_t>(squareIndex(g.PlayerPos.x, g.PlayerPos.y));
+    const bool differs = g.level.MapGrid[player] != startMap_[player] || g.StateGrid[player] != 0;
+    changed_.clear();
+    const WorldMemo& memo = memo_[memoSlot_];
+    bool placed = false;
+    for (const Square& square : memo.world) {
+      if (!placed && square.index >= player) {
+        placed = true;
+        if (differs) changed_.push_back(player);
+        if (square.index == player) continue;
+      }
+      changed_.push_back(square.index);
+    }
+    if (!placed && differs) changed_.push_back(player);
+  }
+
+  // The world's answer (block activation, the hangers' start, the movement pass) within a turn
+  // played by play() without remove-block. Such a turn's own move writes nothing into the grids,
+  // so they enter the answer as the stored state has them. When no block is started, the answer
+  // reads nothing but the grids (movers take no notice of the player, and invisibility only
+  // decides whether blocks are started), so every turn from states with the same grids gets the
+  // same grids back: the first one plays it, and the others take the squares it left differing
+  // from the level's start. On a map without moving blocks none can be started (blocks are never
+  // made in play), so activation, which would only colour the warning lights, is not played.
+  void answerWorld(GameState& g, BoardModel& b) {
+    if (!blockFree_ && b.vars.TurnAction != turn_action::kInvisibility && world::Palikat_liikkeeseen(g, b)) {
+      world::Viholliset_liikkeeseen(g);  // a block started: this answer is for this turn alone
+      world::Palikoiden_liikutus(g);
+      return;
+    }
+    WorldMemo& memo = memo_[memoSlot_];
+    if (memoMatches_) {
+      for (std::size_t at = squaresAt_; at < currentKey_.size(); at += 4) {
+        const std::size_t square = squareOf(currentKey_, at);
+        g.level.MapGrid[square] = startMap_[square];
+        g.StateGrid[square] = 0;
+      }
+      for (const Square& square : memo.world) {
+        g.level.MapGrid[square.index] = square.code;
+        g.StateGrid[square.index] = square.state;
+      }
+    } else {
+      world::Viholliset_liikkeeseen(g);
+      world::Palikoiden_liikutus(g);
+      collectChanges();
+      memo.node = current_;
+      memo.world.clear();
+      for (const uint16_t i : changed_) memo.world.push_back({i, g.level.MapGrid[i], g.StateGrid[i]});
+      memoMatches_ = true;
+    }
+    worldKnown_ = true;
+  }
+
+  // The squares of a stored state's key (the part after its player, flags and counters).
+  std::string_view gridsOf(uint32_t index) const {
+    const std::string_view key = keyOf(*nodes_.at(index));
+    std::size_t at = 3;
+    for (int c = 0; c < kSpecialCount; ++c) takeVarint(key, at);
+    if (options_.allStars) takeVarint(key, at);
+    return key.substr(at);
+  }
+
+  // What the turn just played leads to; stores its state when it is new.
+  Outcome judge(uint32_t index, int t, char kind, int move) {
+    if (work_.game.PlayState == 1) {
+      if (kind == ' ') plainDied_[move] = true;
+      return Outcome::kGoOn;
+    }
+    if (work_.game.PlayState == 2) {
+      if (options_.allStars && !work_.board.controls.allStarsVisible) return Outcome::kGoOn;
+      result_.keys = keysTo(index, t);
+      result_.turns = turnsTo(index) + 1;
+      return Outcome::kSolved;
+    }
+    // A remove-block that removed nothing was a plain move.
+    if (kind == 'b' && work_.board.controls.mAna[kRemoveBlockCounter] == counterAtNode_[kRemoveBlockCounter])
+      return Outcome::kGoOn;
+    // Invisibility or the attack that changed nothing but their counter.
+    if (kind == 'c' || kind == 'n') {
+      const auto special = static_cast<std::size_t>(kind == 'c' ? kInvisibilityCounter : kAttackCounter);
+      const Key& plain = plainKeys_[kind == 'c' ? move : kPassTurn];
+      if (!plain.empty()) {
+        ++work_.board.controls.mAna[special];
+        encode(work_, key_);
+        --work_.board.controls.mAna[special];
+        if (key_.view() == plain.view()) return Outcome::kGoOn;
       }
     }
+    if (!encode(work_, key_)) return Outcome::kGoOn;  // a star was lost on the way to all stars
+    if (kind == ' ') plainKeys_[move].assign(key_);
+    const uint32_t hash = hashOf(key_.view());
+    if (find(key_.view(), hash) != kNone) return Outcome::kGoOn;
+    if (static_cast<int64_t>(nodeCount_) >= options_.maxStates) {
+      result_.limit = SolveResult::Limit::kStates;
+      return Outcome::kStopped;
+    }
+    if (!insert(key_.view(), hash, index, static_cast<uint8_t>(t))) return Outcome::kStopped;
+    return Outcome::kGoOn;
+  }
+
+  // The squares of the map that differ from the level's start (code or state byte), in reading
+  // order. Outside the map's extent the rules never write.
+  void collectChanges() {
+    changed_.clear();
+    const uint8_t* map = work_.game.level.MapGrid.data();
+    const uint8_t* state = work_.game.StateGrid.data();
+    const uint8_t* start = startMap_.data();
+    using world::sweeps::load;
+    world::sweeps::forEachFound(
+        work_.game,
+        [&](int i, int count) {
+          return (load(map + i, count) ^ load(start + i, count)) | load(state + i, count);
+        },
+        [&](int i) { changed_.push_back(static_cast<uint16_t>(i)); });
+  }
+
+  // The compact key of the state in `s`, whose changed squares are in changed_. Returns false
+  // when the state cannot reach every star any more (only asked for when every star is wanted).
+  bool encode(const Session& s, Key& key) const {
+    const GameState& g = s.game;
+    const BoardModel& b = s.board;
+    char* out = key.data();
+    *out++ = static_cast<char>(g.PlayerPos.x);
+    *out++ = static_cast<char>(g.PlayerPos.y);
+    const bool allStarsShown = options_.allStars && b.controls.allStarsVisible;
+    *out++ = static_cast<char>((b.vars.GravityOn ? 1 : 0) | (allStarsShown ? 2 : 0));
+    for (int32_t c : b.controls.mAna) out = putVarint(out, static_cast<uint32_t>(c));
+    if (options_.allStars) out = putVarint(out, b.vars.StarsLeft);
+    const uint8_t* map = g.level.MapGrid.data();
+    const uint8_t* state = g.StateGrid.data();
+    for (const uint16_t i : changed_) {
+      out[0] = static_cast<char>(i & 0xFF);
+      out[1] = static_cast<char>(i >> 8);
+      out[2] = static_cast<char>(map[i]);
+      out[3] = static_cast<char>(state[i]);
+      out += 4;
+    }
+    key.setEnd(out);
     if (!options_.allStars || allStarsShown) return true;
-    const int starsOnMap = static_cast<int>(std::count(map, map + kSquares, tile::Star));
+    int starsOnMap = startStars_;
+    for (const uint16_t i : changed_) starsOnMap += (map[i] == tile::Star) - (startMap_[i] == tile::Star);
     return starsOnMap >= b.vars.StarsLeft;
   }
 
-  // Puts a stored state back into a session that was started on the same level.
-  void decode(const Node& node, Session& s) const {
-    const std::string_view key(arena_.data() + node.offset, node.length);
-    GameState& g = s.game;
-    BoardModel& b = s.board;
+  // Puts a stored state into the session, whose map is the level's start.
+  void enter(const Node& node) {
+    const std::string_view key = keyOf(node);
     std::size_t at = 0;
-    g.PlayerPos.x = static_cast<uint8_t>(key[at++]);
-    g.PlayerPos.y = static_cast<uint8_t>(key[at++]);
+    at += 2;  // the player's square, put back before every turn by reset()
     const auto flags = static_cast<uint8_t>(key[at++]);
-    b.vars.GravityOn = (flags & 1) != 0;
-    for (int32_t& c : b.controls.mAna) c = static_cast<int32_t>(takeVarint(key, at));
-    if (options_.allStars) {
-      b.vars.StarsLeft = static_cast<uint16_t>(takeVarint(key, at));
-      b.controls.allStarsVisible = (flags & 2) != 0;
+    gravityAtNode_ = (flags & 1) != 0;
+    allStarsAtNode_ = options_.allStars && (flags & 2) != 0;
+    for (int32_t& c : counterAtNode_) c = static_cast<int32_t>(takeVarint(key, at));
+    starsAtNode_ =
+        options_.allStars ? static_cast<uint16_t>(takeVarint(key, at)) : start_.board.vars.StarsLeft;
+    squaresAt_ = at;
+    playerAtNode_ = {static_cast<uint8_t>(key[0]), static_cast<uint8_t>(key[1])};
+    currentKey_ = key;
+    memoSlot_ = hashOf(key.substr(at)) % memo_.size();
+    const WorldMemo& memo = memo_[memoSlot_];
+    memoMatches_ = memo.node != kNone && gridsOf(memo.node) == key.substr(at);
+    putSquares(key);
+    reset();
+  }
+
+  // After a turn: the squares it changed back to the level's start, then the stored state again.
+  void restore(const Node& node) {
+    GameState& g = work_.game;
+    for (const uint16_t i : changed_) g.level.MapGrid[i] = startMap_[i], g.StateGrid[i] = 0;
+    putSquares(keyOf(node));
+    reset();
+  }
+
+  // The session's map back to the level's start once every turn of a state was played.
+  void leave(const Node& node) {
+    const std::string_view key = keyOf(node);
+    GameState& g = work_.game;
+    for (std::size_t at = squaresAt_; at < key.size(); at += 4) {
+      const std::size_t square = squareOf(key, at);
+      g.level.MapGrid[square] = startMap_[square];
+      g.StateGrid[square] = 0;
     }
-    g.level.MapGrid = startMap_;
-    g.StateGrid.fill(0);
-    while (at < key.size()) {
-      const std::size_t square =
-          static_cast<uint8_t>(key[at]) | static_cast<std::size_t>(static_cast<uint8_t>(key[at + 1])) << 8;
+  }
+
+  static std::size_t squareOf(std::string_view key, std::size_t at) {
+    return static_cast<uint8_t>(key[at]) | static_cast<std::size_t>(static_cast<uint8_t>(key[at + 1])) << 8;
+  }
+
+  void putSquares(std::string_view key) {
+    GameState& g = work_.game;
+    for (std::size_t at = squaresAt_; at < key.size(); at += 4) {
+      const std::size_t square = squareOf(key, at);
       g.level.MapGrid[square] = static_cast<uint8_t>(key[at + 2]);
       g.StateGrid[square] = static_cast<uint8_t>(key[at + 3]);
-      at += 4;
     }
+  }
+
+  // Everything outside the map that a turn reads, as the stored state has it.
+  void reset() {
+    GameState& g = work_.game;
+    BoardModel& b = work_.board;
+    g.PlayerPos = playerAtNode_;
     g.PlayState = 0;
     g.LastMoveKey = 0;
+    b.vars.GravityOn = gravityAtNode_;
     b.vars.TurnAction = turn_action::kNone;
+    b.vars.StarsLeft = starsAtNode_;
+    b.vars.DarkView = false;
+    b.vars.ViewShift = {4, 4};
+    b.controls.mAna = counterAtNode_;
+    b.controls.allStarsVisible = allStarsAtNode_;
   }
 
-  std::string_view keyOf(const Node& n) const { return {arena_.data() + n.offset, n.length}; }
+  std::string_view keyOf(const Node& n) const { return {keys_.at(n.offset), n.length}; }
 
-  uint32_t find(const std::string& key) const {
-    const auto hash = static_cast<uint32_t>(std::hash<std::string_view>{}(key));
+  static uint32_t hashOf(std::string_view key) {
+    return static_cast<uint32_t>(std::hash<std::string_view>{}(key));
+  }
+
+  // A slot holds a node's number + 1 in its low half and the node's hash in its high half, so
+  // that most slots that do not match are told apart without reading the node.
+  static uint64_t slotOf(uint32_t index, uint32_t hash) { return uint64_t{hash} << 32 | (index + 1); }
+
+  uint32_t find(std::string_view key, uint32_t hash) const {
     for (std::size_t slot = hash & (slots_.size() - 1);; slot = (slot + 1) & (slots_.size() - 1)) {
-      const uint32_t entry = slots_[slot];
+      const uint64_t entry = slots_[slot];
       if (entry == 0) return kNone;
-      const Node& n = nodes_[entry - 1];
-      if (n.hash == hash && keyOf(n) == key) return entry - 1;
+      if (entry >> 32 != hash) continue;
+      const auto index = static_cast<uint32_t>(entry) - 1;
+      if (keyOf(*nodes_.at(index)) == key) return index;
     }
   }
 
-  void insert(const std::string& key, uint32_t parent, uint8_t turn) {
-    if ((nodes_.size() + 1) * 2 > slots_.size()) grow();
-    const auto hash = static_cast<uint32_t>(std::hash<std::string_view>{}(key));
-    nodes_.push_back({arena_.size(), parent, hash, static_cast<uint16_t>(key.size()), turn});
-    arena_.insert(arena_.end(), key.begin(), key.end());
-    place(static_cast<uint32_t>(nodes_.size() - 1));
+  // Stores a new state; false (with the memory limit noted) when the budget refuses the room.
+  bool insert(std::string_view key, uint32_t hash, uint32_t parent, uint8_t turn) {
+    const bool room = ((nodeCount_ + 1) * 2 <= slots_.size() || grow()) && nodes_.reserve(1, budget_) &&
+                      keys_.reserve(key.size(), budget_);
+    if (!room) {
+      result_.limit = SolveResult::Limit::kMemory;
+      return false;
+    }
+    const Node node{keys_.append(key.data(), key.size()), parent, static_cast<uint16_t>(key.size()), turn};
+    nodes_.append(&node, 1);
+    place(slotOf(nodeCount_++, hash));
+    return true;
   }
 
-  void place(uint32_t index) {
-    std::size_t slot = nodes_[index].hash & (slots_.size() - 1);
+  void place(uint64_t entry) {
+    std::size_t slot = (entry >> 32) & (slots_.size() - 1);
     while (slots_[slot] != 0) slot = (slot + 1) & (slots_.size() - 1);
-    slots_[slot] = index + 1;
+    slots_[slot] = entry;
   }
 
-  void grow() {
-    slots_.assign(slots_.size() * 2, 0);
-    for (uint32_t i = 0; i < nodes_.size(); ++i) place(i);
+  // Doubles the table of slots (both tables are held while the new one is filled).
+  bool grow() {
+    const std::size_t size = slots_.empty() ? kFirstSlots : slots_.size() * 2;
+    const auto bytes = static_cast<int64_t>(size * sizeof(uint64_t));
+    if (!budget_.take(bytes)) return false;
+    std::vector<uint64_t> bigger(size, 0);
+    bigger.swap(slots_);
+    for (const uint64_t entry : bigger)
+      if (entry != 0) place(entry);
+    budget_.give(static_cast<int64_t>(bigger.size() * sizeof(uint64_t)));
+    return true;
   }
 
   std::string keysTo(uint32_t index, int lastTurn) const {
     std::vector<const char*> turns{kTurns[lastTurn]};
-    for (uint32_t i = index; i != 0; i = nodes_[i].parent) turns.push_back(kTurns[nodes_[i].turn]);
+    for (uint32_t i = index; i != 0; i = nodes_.at(i)->parent) turns.push_back(kTurns[nodes_.at(i)->turn]);
     std::string keys;
     for (auto it = turns.rbegin(); it != turns.rend(); ++it) keys += *it;
     return keys;
@@ -301,17 +575,76 @@ class Search {
 
   int turnsTo(uint32_t index) const {
     int turns = 0;
-    for (uint32_t i = index; i != 0; i = nodes_[i].parent) ++turns;
+    for (uint32_t i = index; i != 0; i = nodes_.at(i)->parent) ++turns;
     return turns;
   }
 
+  void publish() {
+    if (options_.progress == nullptr) return;
+    options_.progress->states.store(nodeCount_, std::memory_order_relaxed);
+    options_.progress->peakBytes.store(budget_.peak(), std::memory_order_relaxed);
+    options_.progress->microseconds.store(
+        std::chrono::duration_cast<std::chrono::microseconds>(Clock::now() - started_).count(),
+        std::memory_order_relaxed);
+  }
+
+  SolveResult finish(SolveResult::Verdict verdict) {
+    publish();
+    result_.verdict = verdict;
+    result_.states = nodeCount_;
+    result_.peakBytes = budget_.peak();
+    result_.seconds = std::chrono::duration<double>(Clock::now() - started_).count();
+    return result_;
+  }
+
+  static constexpr std::size_t kFirstSlots = 1 << 12;
+
   SolveOptions options_;
+  Budget budget_;
   Session start_;
+  Session work_;  // the session every turn is played in
   Grid startMap_{};
-  std::vector<Node> nodes_;
-  std::vector<char> arena_;
-  std::vector<uint32_t> slots_;  // open addressing: node index + 1, 0 = empty
-  std::string key_;
+  int startStars_ = 0;
+  bool blockFree_ = false;  // the level has no moving block
+  Clock::time_point started_;
+
+  BlockStore<Node, 8192> nodes_;
+  BlockStore<char, 256 * 1024> keys_;  // a key is at most about 10 KiB (every square changed)
+  uint32_t nodeCount_ = 0;
+  std::vector<uint64_t> slots_;  // open addressing (see slotOf), 0 = empty
+
+  // The state being expanded, as stored.
+  BytePos playerAtNode_;
+  bool gravityAtNode_ = false, allStarsAtNode_ = false;
+  uint16_t starsAtNode_ = 0;
+  std::array<int32_t, kSpecialCount> counterAtNode_{};
+  std::size_t squaresAt_ = 0;  // where its squares begin in its key
+
+  // The world's answers last played from states with given grids (see answerWorld), by a hash
+  // of the grids.
+  struct Square {
+    uint16_t index;
+    uint8_t code, state;
+  };
+  struct WorldMemo {
+    uint32_t node = kNone;      // a state with the grids the answer was played from
+    std::vector<Square> world;  // the squares that differ from the start after the answer
+  };
+  std::array<WorldMemo, 16> memo_;
+  std::size_t memoSlot_ = 0;  // of the state being expanded
+  bool memoMatches_ = false;  // its slot holds the answer to its grids
+  bool worldKnown_ = false;   // the turn just played took its world's answer from the slot
+  uint32_t current_ = 0;      // the state being expanded
+  std::string_view currentKey_;
+  std::function<void(GameState&, BoardModel&)> answer_ = [this](GameState& g, BoardModel& b) {
+    answerWorld(g, b);
+  };
+
+  std::vector<uint16_t> changed_;  // squares that differ from the start after the turn
+  Key key_;
+  Key plainKeys_[kPlainTurns];
+  bool plainDied_[kPlainTurns] = {};
+  SolveResult result_;
 };
 
 }  // namespace
@@ -334,6 +667,51 @@ SolveResult solve(const Level& level, bool allStars, int64_t maxStates) {
   options.allStars = allStars;
   options.maxStates = maxStates;
   return solve(level, options);
+}
+
+int64_t defaultMemoryLimit() {
+  const long pages = sysconf(_SC_PHYS_PAGES), pageSize = sysconf(_SC_PAGE_SIZE);
+  if (pages <= 0 || pageSize <= 0) return int64_t{1} << 30;
+  return static_cast<int64_t>(pages) * pageSize / 4;
+}
+
+int64_t statesThatFit(int64_t bytes) {
+  // A stored state takes its node (24 bytes), its key (about 60 bytes on a map with a few
+  // movers) and up to four slots of 4 bytes: 128 bytes leaves room for larger keys.
+  return std::max<int64_t>(1, bytes / 128);
+}
+
+SearchJob::SearchJob(Level level, SolveOptions options) : level_(std::move(level)), options_(options) {
+  options_.cancel = &cancel_;
+  options_.progress = &progress_;
+  thread_ = std::thread([this] {
+    SolveResult r = solve(level_, options_);
+    const std::lock_guard lock(mutex_);
+    result_ = std::move(r);
+    done_ = true;
+    finished_.notify_all();
+  });
+}
+
+SearchJob::~SearchJob() {
+  cancel();
+  thread_.join();
+}
+
+bool SearchJob::done() const {
+  const std::lock_guard lock(mutex_);
+  return done_;
+}
+
+bool SearchJob::waitFor(std::chrono::milliseconds timeout) {
+  std::unique_lock lock(mutex_);
+  return finished_.wait_for(lock, timeout, [this] { return done_; });
+}
+
+const SolveResult& SearchJob::result() {
+  std::unique_lock lock(mutex_);
+  finished_.wait(lock, [this] { return done_; });
+  return result_;
 }
 
 }  // namespace quobbles::solver

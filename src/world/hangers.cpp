@@ -1,14 +1,17 @@
 // Hangers: they start walking left in their first turn, and a blocked hanger turns by a
 // fixed order (left, down, right, up, round again) to the first open neighbour.
 #include "state/tiles.h"
+#include "world/grid_sweeps.h"
 #include "world/world_rules.h"
 
 namespace quobbles::world {
 
 void Viholliset_liikkeeseen(GameState& g) {
-  for (int y = 0; y <= g.MapMax.y; ++y)
-    for (int x = 0; x <= g.MapMax.x; ++x)
-      if (g.code(x, y) == tile::Hanger && g.state(x, y) == 0) g.state(x, y) = kMoveLeft;
+  // Every hanger is looked at on its own, so the sweep may go from hanger to hanger.
+  uint8_t* state = g.StateGrid.data();
+  sweeps::forEachCode(g, tile::Hanger, [&](int i) {
+    if (state[i] == 0) state[i] = kMoveLeft;
+  });
 }
 
 WordPos hangerTurn(GameState& g, int x, int y) {

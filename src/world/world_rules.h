@@ -17,7 +17,8 @@ constexpr uint8_t kExplosionDue = 5;     // cleared in this turn's pass
 constexpr uint8_t kMineExplosion = 15;   // made by a mine during the pass
 constexpr uint8_t kBlastExplosion = 25;  // made by a blast before the pass
 
-void Palikat_liikkeeseen(GameState& g, BoardModel& b);
+// True when it gave a block a direction (it writes nothing else into the grids).
+bool Palikat_liikkeeseen(GameState& g, BoardModel& b);
 void Viholliset_liikkeeseen(GameState& g);
 void Palikoiden_liikutus(GameState& g);
 void Äxönin_poisto(GameState& g);

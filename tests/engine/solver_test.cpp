@@ -1,16 +1,24 @@
 // The solver behind "quobbles-sim --solve": fewest turns on small levels whose answer is known,
-// levels that cannot be passed, the star mission's detour, the bound on states, the live area
-// it plays on, and the command line's output, whose solution must replay to a pass.
+// levels that cannot be passed, the star mission's detour, the bounds on states and memory, the
+// live area it plays on and the world's answers it shares, a search in a thread of its own that
+// reports progress and can be cancelled, and the command line's output, whose solution must
+// replay to a pass.
 #include "solver/solver.h"
 
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <chrono>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <sstream>
 
 #include "board/session.h"
 #include "sim/dump.h"
 #include "state/level_file.h"
+#include "state/tiles.h"
 #include "support/ascii_map.h"
 #include "support/temp_folder.h"
 
@@ -53,7 +61,7 @@ TEST(Solver, FindsTheFewestTurns) {
   }
 }
 
-TEST(Solver, SaysWhatCannotBePassedAndStopsAtItsBound) {
+TEST(Solver, SaysWhatCannotBePassedAndStopsAtItsBounds) {
   // Each is closed without the pick-up of the levels above, the last one walled in; the solver must
   // say so, not give up.
   for (const auto& rows :
@@ -62,8 +70,21 @@ TEST(Solver, SaysWhatCannotBePassedAndStopsAtItsBound) {
   // An open room without an exit: every square is a state.
   const Level room = walled({"..........", "..........", "..........", "..........", ".........."});
   const SolveResult all = solve(room, false, 1000), bounded = solve(room, false, 20);
-  EXPECT_EQ((std::pair{all.verdict, all.states}), (std::pair{Verdict::kUnsolvable, int64_t{50}}));
-  EXPECT_EQ((std::pair{bounded.verdict, bounded.states}), (std::pair{Verdict::kGaveUp, int64_t{20}}));
+  EXPECT_EQ((std::tuple{all.verdict, all.limit, all.states}),
+            (std::tuple{Verdict::kUnsolvable, SolveResult::Limit::kNone, int64_t{50}}));
+  EXPECT_EQ((std::tuple{bounded.verdict, bounded.limit, bounded.states}),
+            (std::tuple{Verdict::kGaveUp, SolveResult::Limit::kStates, int64_t{20}}));
+  // The whole map open with a hanger on its way round: more states than a megabyte holds.
+  Level open;
+  open.code(25, 25) = tile::Hanger;
+  SolveOptions tight;
+  tight.maxMemoryBytes = 1 << 20;
+  const SolveResult full = solve(open, tight);
+  EXPECT_EQ((std::pair{full.verdict, full.limit}),
+            (std::pair{Verdict::kGaveUp, SolveResult::Limit::kMemory}));
+  EXPECT_GT(full.states, 1000);
+  EXPECT_GT(full.peakBytes, 0);
+  EXPECT_LE(full.peakBytes, tight.maxMemoryBytes);
 }
 
 TEST(Solver, StarsNeedADetourOrCannotBeHad) {
@@ -80,26 +101,100 @@ TEST(Solver, StarsNeedADetourOrCannotBeHad) {
   EXPECT_TRUE(passes(raced, solve(raced, true, 10'000).keys, true));
 }
 
-TEST(Solver, LiveAreaPlaysLikeTheWholeMap) {
-  // Movers, teleports and gravity that reach the edge of the live area.
-  for (const auto& rows : std::vector<std::vector<std::string>>{
-           {"..T.H", "#...#", "T..*E"}, {".<.....", "##...##", "##..U.E"}, {"....O", ".###.", "...#E"}}) {
-    for (bool stars : {false, true}) {
-      const SolveOptions live{stars}, whole{stars, kDefaultMaxStates, false};
-      const SolveResult a = solve(walled(rows), live), b = solve(walled(rows), whole);
-      EXPECT_EQ((std::tuple{a.verdict, a.turns, a.states}), (std::tuple{b.verdict, b.turns, b.states}))
-          << rows[0];
+// Rooms full of movers, specials, stars, mines, teleports, gravity squares, buttons and doors, with
+// the verdict, turns and states the solver found before it was made faster
+// (tests/data/solver_rooms.txt). Every way of searching must find exactly those: every turn played
+// on its own on the whole map as the rules say, and with the live area, the world's answers
+// shared, or both.
+TEST(Solver, EveryWayOfSearchingFindsWhatTheFirstSolverFound) {
+  std::ifstream in(std::string(QUOBBLES_SOURCE_DIR) + "/tests/data/solver_rooms.txt");
+  const std::map<std::string, Verdict> verdictOf = {
+      {"solved", Verdict::kSolved}, {"unsolvable", Verdict::kUnsolvable}, {"gave-up", Verdict::kGaveUp}};
+  std::map<Verdict, int> verdicts;
+  for (std::string line; std::getline(in, line);) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    std::string picture;
+    fields >> picture;
+    std::vector<std::string> rows;
+    for (std::istringstream parts(picture); std::getline(parts, rows.emplace_back(), '/');) {
+    }
+    rows.pop_back();
+    const Level level = walled(rows);
+    for (int mission = 0; mission < 2; ++mission) {
+      std::string name, verdict;
+      int turns = 0;
+      int64_t states = 0;
+      fields >> name >> verdict >> turns >> states;
+      const bool stars = name == "stars";
+      ++verdicts[verdictOf.at(verdict)];
+      for (const auto& [live, share] :
+           {std::pair{false, false}, {true, false}, {false, true}, {true, true}}) {
+        SolveOptions options{stars, 3000, live};
+        options.shareWorldAnswers = share;
+        const SolveResult r = solve(level, options);
+        EXPECT_EQ((std::tuple{r.verdict, r.turns, r.states}),
+                  (std::tuple{verdictOf.at(verdict), turns, states}))
+            << picture << " " << name << ", live area " << live << ", shared answers " << share;
+        Session s = startTestPlay(level);
+        replay(s, r.keys);
+        EXPECT_TRUE(r.verdict != Verdict::kSolved ||
+                    (s.game.PlayState == 2 && (!stars || s.board.controls.allStarsVisible)))
+            << picture << ": " << r.keys;
+      }
     }
   }
+  // The rooms give every answer a search can give, or the comparison would prove little.
+  EXPECT_GE(verdicts[Verdict::kSolved], 40);
+  EXPECT_GE(verdicts[Verdict::kUnsolvable], 20);
+  EXPECT_GE(verdicts[Verdict::kGaveUp], 10);
 }
 
-// The command line, as a level maker runs it: the output and exit status.
-std::pair<std::string, int> runSim(const std::string& arguments) {
-  FILE* pipe = popen(("'" QUOBBLES_SIM_PATH "' " + arguments + " 2>/dev/null").c_str(), "r");
+TEST(SearchJob, SearchesItsOwnCopyInItsOwnThread) {
+  Level level = walled({"...H..E", "..#####"});
+  const SolveResult alone = solve(level, SolveOptions{});
+  SearchJob job(level, SolveOptions{});
+  level.MapGrid.fill(tile::PermanentWall);  // the editor goes on changing its level
+  const SolveResult& r = job.result();
+  EXPECT_EQ((std::tuple{r.verdict, r.keys, r.states}),
+            (std::tuple{Verdict::kSolved, alone.keys, alone.states}));
+  EXPECT_TRUE(job.done());
+  EXPECT_EQ(job.progress().states, r.states);  // the last progress is the answer's
+}
+
+TEST(SearchJob, ReportsProgressAndStopsWhenCancelled) {
+  // The whole map open, no exit, hangers wandering: far more states than this test waits for.
+  Level open;
+  for (int i = 0; i < 6; ++i) open.code(7 * i + 5, 6 * i + 9) = tile::Hanger;
+  SearchJob job(open, SolveOptions{});
+  while (job.progress().states < 2000 && !job.waitFor(std::chrono::milliseconds(10))) {
+  }
+  const int64_t seen = job.progress().states;
+  EXPECT_GE(seen, 2000);
+  EXPECT_GT(job.progress().peakBytes, 0);
+  EXPECT_GT(job.progress().microseconds, 0);
+  job.cancel();
+  ASSERT_TRUE(job.waitFor(std::chrono::seconds(60)));
+  const SolveResult& r = job.result();
+  EXPECT_EQ(r.verdict, Verdict::kCancelled);
+  EXPECT_GE(r.states, seen);
+  EXPECT_EQ(job.progress().states, r.states);
+}
+
+// The command line, as a level maker runs it: the output, the exit status and (when asked for)
+// what it says on stderr.
+std::pair<std::string, int> runSim(const std::string& arguments, std::string* err = nullptr) {
+  testing::TempFolder folder;
+  const std::string errFile = (folder.path() / "stderr.txt").string();
+  FILE* pipe = popen(("'" QUOBBLES_SIM_PATH "' " + arguments + " 2>'" + errFile + "'").c_str(), "r");
   std::string out;
   char buffer[4096];
   for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
   const int wait = pipe ? pclose(pipe) : -1;
+  if (err != nullptr) {
+    std::ifstream in(errFile);
+    *err = std::string(std::istreambuf_iterator<char>(in), {});
+  }
   return {out, WIFEXITED(wait) ? WEXITSTATUS(wait) : -1};
 }
 
@@ -112,15 +207,49 @@ TEST(SolverCli, PrintsASolutionThatReplaysOrWhyThereIsNone) {
   ASSERT_EQ(WriteLevel(closed, walled({"..#E"})), "");
   for (bool stars : {false, true}) {
     const SolveResult r = solve(level, stars, kDefaultMaxStates);
-    EXPECT_EQ(runSim(std::string("--solve ") + (stars ? "--stars '" : "'") + file + "'"),
-              std::pair("solution " + r.keys + "\nturns " + std::to_string(r.turns) + "\nstates " +
-                            std::to_string(r.states) + "\n",
-                        0));
+    const std::pair want("solution " + r.keys + "\nturns " + std::to_string(r.turns) + "\nstates " +
+                             std::to_string(r.states) + "\n",
+                         0);
+    EXPECT_EQ(runSim(std::string("--solve ") + (stars ? "--stars '" : "'") + file + "'"), want);
+    // With progress the search runs in a thread of its own; the answer is the same.
+    std::string err;
+    EXPECT_EQ(runSim(std::string("--solve --progress ") + (stars ? "--stars '" : "'") + file + "'", &err),
+              want);
+    EXPECT_NE(err.find("searched " + std::to_string(r.states) + " states in "), std::string::npos) << err;
+    EXPECT_NE(err.find(" MB\n"), std::string::npos) << err;
     EXPECT_TRUE(passes(level, r.keys, stars)) << r.keys;
   }
   EXPECT_EQ(runSim("--solve '" + closed + "'"), std::pair(std::string("unsolvable\nstates 2\n"), 1));
-  EXPECT_EQ(runSim("--solve --max-states 1 '" + closed + "'"),
+}
+
+TEST(SolverCli, SaysWhichLimitStoppedTheSearch) {
+  testing::TempFolder folder;
+  const std::string closed = (folder.path() / "closed.lev").string(),
+                    open = (folder.path() / "open.lev").string();
+  ASSERT_EQ(WriteLevel(closed, walled({"..#E"})), "");
+  Level wide;
+  wide.code(25, 25) = tile::Hanger;
+  ASSERT_EQ(WriteLevel(open, wide), "");
+  std::string err;
+  EXPECT_EQ(runSim("--solve --max-states 1 '" + closed + "'", &err),
             std::pair(std::string("gave up\nstates 1\n"), 1));
+  EXPECT_NE(err.find("stopped without an answer: it reached its limit of 1 states (--max-states)"),
+            std::string::npos)
+      << err;
+  const auto [out, status] = runSim("--solve --max-memory 1 '" + open + "'", &err);
+  EXPECT_EQ(status, 1);
+  EXPECT_EQ(out.substr(0, 8), "gave up\n") << out;
+  EXPECT_NE(err.find("stopped without an answer: it reached its memory limit of 1 MB (--max-memory)"),
+            std::string::npos)
+      << err;
+  // Limits that are no limits, and limits without a search, are refused.
+  for (const std::string& arguments :
+       {"--solve --max-memory 0 '" + open + "'", "--solve --max-memory lots '" + open + "'",
+        "--solve --max-memory '" + open + "'", "--max-memory 5 '" + open + "' 5",
+        "--progress '" + open + "' 5"}) {
+    EXPECT_EQ(runSim(arguments, &err), std::pair(std::string(), 2)) << arguments;
+    EXPECT_EQ(err.substr(0, 14), "quobbles-sim: ") << arguments;
+  }
 }
 
 }  // namespace

@@ -144,6 +144,9 @@ std::string verdict(const SolveResult& r) {
     case SolveResult::Verdict::kGaveUp:
       out << "GAVE UP";
       break;
+    case SolveResult::Verdict::kCancelled:
+      out << "cancelled";
+      break;
   }
   out << ", " << r.states << " states, " << std::fixed << std::setprecision(2) << r.seconds << " s";
   return out.str();
