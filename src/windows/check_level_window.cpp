@@ -23,8 +23,8 @@ QPushButton* addButton(QWidget* parent, QHBoxLayout* row, const char* name, cons
 
 }  // namespace
 
-CheckLevelWindow::CheckLevelWindow(const Level& level, QWidget* over)
-    : QDialog(over), level_(level), limits_(defaultCheckLimits()) {
+CheckLevelWindow::CheckLevelWindow(const Level& level, QWidget* over, CheckLimits limits)
+    : QDialog(over), level_(level), limits_(limits) {
   setObjectName("CheckLevel");
   setWindowTitle(QStringLiteral("Check level"));
   setModal(true);

@@ -22,8 +22,8 @@ class CheckLevelWindow : public QDialog {
   Q_OBJECT
 
  public:
-  // Starts searching a copy of `level` at once.
-  CheckLevelWindow(const Level& level, QWidget* over);
+  // Starts searching a copy of `level` at once, within `limits`.
+  CheckLevelWindow(const Level& level, QWidget* over, CheckLimits limits = defaultCheckLimits());
   ~CheckLevelWindow() override;
 
   // After the dialog has closed: the keys of the way the level maker asked to be shown.

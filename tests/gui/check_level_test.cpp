@@ -183,6 +183,25 @@ class CheckLevelTest : public QObject {
     QVERIFY(dialogs.script.asked.empty());
   }
 
+  void searchFurtherDoublesTheLimits() {
+    // Ten steps to the exit, each a state: eight states are too few, sixteen enough.
+    CheckLevelWindow check(testing::levelFromPicture({"..........E"}, '#'), nullptr, {8, 64 << 20});
+    check.show();
+    QTRY_VERIFY(!check.searching());
+    QVERIFY(text(&check).startsWith(
+        QStringLiteral("No answer yet.\nThe search stopped at its limit of 8 states")));
+    QVERIFY(button(&check, "SearchFurther")->isVisible() && !button(&check, "ShowMe")->isVisible());
+    QVERIFY(check.findChild<QLabel*>("Limits")->text().endsWith(
+        QStringLiteral("Limits: 8 states, 64 MB of memory.")));
+    QTest::mouseClick(button(&check, "SearchFurther"), Qt::LeftButton);
+    QTRY_VERIFY(!check.searching());
+    QCOMPARE(text(&check),
+             QStringLiteral("This level can be passed!\nThe shortest way to the exit takes 10 turns."));
+    QVERIFY(check.findChild<QLabel*>("Limits")->text().endsWith(
+        QStringLiteral("Limits: 16 states, 128 MB of memory.")));
+    QVERIFY(button(&check, "ShowMe")->isVisible() && !button(&check, "SearchFurther")->isVisible());
+  }
+
   void aMoveKeyTakesOver() {
     editorWith(testing::levelFromPicture({"...........E"}, '#'));
     checkWith([&](CheckLevelWindow* check) {
