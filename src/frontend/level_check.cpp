@@ -160,8 +160,7 @@ LevelCheck::LevelCheck(Level level, CheckLimits limits, const CheckAnswer* befor
   if (!answer_.hasExit) {
     done_ = true;  // nothing to search for
   } else if (before != nullptr && before->passable() && answer_.stars > 0) {
-    answer_.plain = before->plain;
-    statesBefore_ = before->plain.states;
+    answer_.plain = before->plain;  // kept, not searched again
     startSearch(true);
   } else {
     startSearch(false);

@@ -59,7 +59,7 @@ struct CheckAnswer {
 // What the window shows while the check runs.
 struct CheckProgress {
   bool starsSearch = false;  // the search with every star is under way
-  int64_t states = 0;        // states searched so far, both searches together
+  int64_t states = 0;        // states this check has searched so far, its searches together
   int64_t statesPerSecond = 0;
   int64_t microseconds = 0;  // since the check began
 };
