@@ -6,8 +6,11 @@
 #include <QApplication>
 
 #include "app/forms.h"
+#include "board/session.h"
+#include "editor/editor_logic.h"
 #include "frontend/leave_board.h"
 #include "windows/board_window.h"
+#include "windows/check_level_window.h"
 #include "windows/credits_window.h"
 #include "windows/editor_window.h"
 #include "windows/gods_tools_window.h"
@@ -131,6 +134,40 @@ void Navigator::editorClosed() {
 
 void Navigator::showLevelMakersNote() {
   showInPlaceOf(Form9(), loadedForm(kEditor));
+}
+
+void Navigator::checkLevel() {
+  QWidget* editor = loadedForm(kEditor);
+  // Modal over the editor; the search runs on its own copy of the level in a thread of its own.
+  CheckLevelWindow check(sharedSession().game.level, editor);
+  check.exec();
+  if (check.chosenWay()) showMe(*check.chosenWay());
+}
+
+void Navigator::showMe(const std::string& keys) {
+  QWidget* editor = loadedForm(kEditor);
+  showMeSnapshot_ = beginShowMe(sharedSession().game, editor::sharedEditor());
+  // The board opens as for a test play and starts the level in memory; nothing is saved.
+  showInPlaceOf(Form1(), editor);
+  Form1()->playBack(keys);
+  placeBeside(Form8(), {{Form1(), Side::kRight}, {Form1(), Side::kLeft}});
+  showForm(Form8());
+  // The editor is not unloaded but hidden: it comes back as it is, without loading anything.
+  if (editor != nullptr) editor->hide();
+}
+
+void Navigator::showMeLeft() {
+  const QWidget* board = loadedForm(kBoard);
+  if (showMeSnapshot_) {
+    endShowMe(sharedSession().game, editor::sharedEditor(), std::move(*showMeSnapshot_));
+    showMeSnapshot_.reset();
+  }
+  showInPlaceOf(Form2(), board);
+  Form2()->showAsItWas();
+  unloadForm(kGodsTools);
+  unloadForm(kHelp);
+  unloadForm(kTextureHelp);
+  unloadForm(kBoard);
 }
 
 void Navigator::closeWindow(QWidget* window) {

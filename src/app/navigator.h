@@ -2,6 +2,10 @@
 // here, so that no window knows another.
 #pragma once
 
+#include <optional>
+#include <string>
+
+#include "frontend/show_me.h"
 #include "ui/navigation.h"
 
 namespace quobbles::app {
@@ -21,7 +25,16 @@ class Navigator : public ui::Navigation {
   void startTestPlay() override;
   void editorClosed() override;
   void showLevelMakersNote() override;
+  void checkLevel() override;
+  void showMeLeft() override;
   void closeWindow(QWidget* window) override;
+
+ private:
+  // Plays `keys` on the board as a test play of the level in the editor, which waits hidden.
+  void showMe(const std::string& keys);
+
+  // The editor as it stood when the board began to show the way; put back when it is left.
+  std::optional<EditorSnapshot> showMeSnapshot_;
 };
 
 // Puts the program's navigator in place; the program does it once at start-up, GUI tests too.

@@ -39,6 +39,11 @@ class Navigation {
   virtual void startTestPlay() = 0;
   virtual void editorClosed() = 0;
   virtual void showLevelMakersNote() = 0;
+  // The editor asked to check its level: the check opens over it, and the way it finds may be
+  // shown on the board ("Show me"). Esc on that board (showMeLeft) brings the editor back
+  // exactly as it was.
+  virtual void checkLevel() = 0;
+  virtual void showMeLeft() = 0;
 
   // A window closes itself (the help windows on Space, the note on a click).
   virtual void closeWindow(QWidget* window) = 0;

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QShortcut>
 
 #include "board/board_engine.h"
 #include "board/history.h"
@@ -45,6 +46,8 @@ constexpr int kStarsTextLeft = kBoardOrigin + 4 * kCounterPitch + kCounterWidth 
 constexpr int kStarSide = 360;
 constexpr int kStarLeft = kBoardEnd - kStarSide;
 constexpr int kStarTop = 90;
+// "Show me" plays a turn this often.
+constexpr int kPlaybackMilliseconds = 300;
 
 QColor lighter(const Rgb& c) {
   auto up = [](uint8_t v) { return v + (255 - v) * 2 / 5; };
@@ -157,7 +160,40 @@ void BoardWindow::render() {
   Label3_->setVisible(c.allStarsVisible);
   AllStars_->setVisible(c.allStarsVisible);
   setTextColour(Label1_, ui::qcolor(c.hintColour));
+  // While a way is shown the hint line says how far it is and which keys steer it.
+  Label1_->setText(playback_ ? QString::fromStdString(playback_->status())
+                             : QStringLiteral("(Press Spacebar to help)"));
   update();
+}
+
+void BoardWindow::playBack(const std::string& keys) {
+  playback_.emplace(keys);
+  // The game's turns otherwise happen only in answer to a key; here a timer plays them, on the
+  // window thread like every other turn.
+  playbackTimer_.setInterval(kPlaybackMilliseconds);
+  connect(&playbackTimer_, &QTimer::timeout, this, [this] { playbackTurn(false); });
+  playbackTimer_.start();
+  // The steering keys reach the board from God's Tools and the help windows as well, which
+  // would otherwise hand Ctrl+Space on as Space (help).
+  auto* pause = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_P), this);
+  pause->setContext(Qt::ApplicationShortcut);
+  connect(pause, &QShortcut::activated, this, [this] {
+    playback_->togglePause();
+    render();
+  });
+  auto* step = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), this);
+  step->setContext(Qt::ApplicationShortcut);
+  connect(step, &QShortcut::activated, this, [this] { playbackTurn(true); });
+  render();
+}
+
+void BoardWindow::playbackTurn(bool step) {
+  Session& s = sharedSession();
+  const BoardEffects effects =
+      step ? playback_->step(s, sharedHistory()) : playback_->tick(s, sharedHistory());
+  if (playback_->state() == Playback::State::kDone) playbackTimer_.stop();
+  render();
+  carryOut(effects);
 }
 
 void BoardWindow::paintEvent(QPaintEvent*) {
@@ -200,6 +236,8 @@ void BoardWindow::Kauko_nappi(int16_t Kii) {
 }
 
 void BoardWindow::Form_KeyPress(int16_t KeyAscii) {
+  // A key that plays a turn ends the playback: from here on the player plays.
+  if (playback_ && playback_->keyPressed(KeyAscii)) playbackTimer_.stop();
   const BoardEffects effects = playKey(sharedSession(), sharedHistory(), KeyAscii);
   render();
   carryOut(effects);
@@ -209,7 +247,9 @@ void BoardWindow::carryOut(const BoardEffects& effects) {
   Session& s = sharedSession();
   if (effects.saveProfile) Pelaajan_seivaus(s.game, ui::prompts());
   if (effects.openHelp) ui::navigation().showHelp();
-  if (effects.leaveBoard)
+  if (effects.leaveBoard && playback_)
+    ui::navigation().showMeLeft();  // the editor's snapshot puts everything back
+  else if (effects.leaveBoard)
     ui::navigation().boardLeft(leaveBoard(s.game, editor::sharedEditor(), ui::prompts()));
 }
 

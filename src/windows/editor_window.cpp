@@ -44,7 +44,7 @@ constexpr int kAsideLeft = kRightColumn + kPaletteWidth + 12;
 constexpr int kAsideWidth = 96;
 constexpr int kWindowWidth = kAsideLeft + kAsideWidth + 14;
 constexpr int kFieldsTop = kViewOrigin.y() + kPaletteHeight + 14;
-constexpr int kWindowHeight = 500;
+constexpr int kWindowHeight = 534;
 
 const QColor kWindowColour(0x24, 0x29, 0x33);
 const QColor kPanelColour(0x16, 0x1a, 0x21);
@@ -349,6 +349,14 @@ void EditorWindow::buildCommands() {
     Comm_[static_cast<std::size_t>(i)] = button;
   }
   Comm_[5]->setToolTip(QStringLiteral("MESSAGE FOR YOU!"));
+  // Under the commands, the whole width: is the level as it stands passable, and how?
+  checkButton_ = new QPushButton(QStringLiteral("Check level"), this);
+  checkButton_->setObjectName("CheckLevel");
+  checkButton_->setGeometry(kRightColumn, top + 4 * (height + 6), 2 * width + 8, height);
+  checkButton_->setToolTip(
+      QStringLiteral("Search for the shortest way through the level as it stands (Ctrl+K)"));
+  checkButton_->setFocusPolicy(Qt::NoFocus);
+  connect(checkButton_, &QPushButton::clicked, this, [this] { CheckLevel_Click(); });
   QFont bold = Comm_[0]->font();
   bold.setBold(true);
   Comm_[0]->setFont(bold);
@@ -378,6 +386,33 @@ void EditorWindow::Päivitä_tiedot() {
   HScroll1_->setValue(0);
   editor::resetEditorView(g);
   showExtent();
+  showNameAndCode();
+  // The boxes now show the record: what the user typed there is done with, and the view keys
+  // must not go on typing into them.
+  takeKeyboard();
+  kartan_piirto();
+  updateUndoButtons();
+}
+
+void EditorWindow::showAsItWas() {
+  // As Päivitä_tiedot, but the view stays on the square the record has in the middle.
+  GameState& g = sharedSession().game;
+  const BytePos centre = g.PlayerPos;
+  {
+    const QSignalBlocker across(HScroll1_), down(VScroll1_);
+    showExtent();
+    HScroll1_->setValue(centre.x);
+    VScroll1_->setValue(centre.y);
+  }
+  g.PlayerPos = centre;
+  showNameAndCode();
+  placeFrame();
+  kartan_piirto();
+  updateUndoButtons();
+}
+
+void EditorWindow::showNameAndCode() {
+  const GameState& g = sharedSession().game;
   {
     // Showing the record must not change it (a box may hold fewer characters than a name).
     const QSignalBlocker nameBlock(Text1_[0]), codeBlock(Text1_[1]);
@@ -386,11 +421,6 @@ void EditorWindow::Päivitä_tiedot() {
   }
   setWindowTitle(QStringLiteral("Quobble - Level editor: '") + ui::fromGameText(g.level.LevelName).toUpper() +
                  QStringLiteral("'"));
-  // The boxes now show the record: what the user typed there is done with, and the view keys
-  // must not go on typing into them.
-  takeKeyboard();
-  kartan_piirto();
-  updateUndoButtons();
 }
 
 void EditorWindow::showExtent() {
@@ -624,11 +654,12 @@ bool EditorWindow::mouseOnViewSquare(QObject* watched, QEvent* event) {
 
 namespace {
 
-constexpr int16_t kCtrlC = 3, kCtrlL = 12, kCtrlN = 14, kCtrlP = 16, kCtrlS = 19, kCtrlY = 25, kCtrlZ = 26;
+constexpr int16_t kCtrlC = 3, kCtrlK = 11, kCtrlL = 12, kCtrlN = 14, kCtrlP = 16, kCtrlS = 19, kCtrlY = 25,
+                  kCtrlZ = 26;
 
 bool isCommandKey(int16_t code) {
   return code == kCtrlS || code == kCtrlL || code == kCtrlC || code == kCtrlN || code == kCtrlP ||
-         code == kCtrlY || code == kCtrlZ;
+         code == kCtrlY || code == kCtrlZ || code == kCtrlK;
 }
 bool isScrollKey(int16_t code) {
   return code == 'a' || code == 'd' || code == 'w' || code == 'x';
@@ -670,6 +701,9 @@ void EditorWindow::Form_KeyPress(int16_t KeyAscii) {
       break;
     case kCtrlY:
       Redo_Click();
+      break;
+    case kCtrlK:
+      CheckLevel_Click();
       break;
     default:
       break;
@@ -767,6 +801,13 @@ void EditorWindow::run(editor::EditorCommand command) {
     outcome = editor::Comm_Click(command, sharedSession().game, editor::sharedEditor(), ui::prompts());
   }
   carryOut(outcome);
+}
+
+void EditorWindow::CheckLevel_Click() {
+  // The check changes nothing in the editor, not even the change in hand (typing into a box
+  // goes on as one step afterwards): the editor comes back from it, and from "Show me", as it was.
+  ui::navigation().checkLevel();
+  regainKeyboard();
 }
 
 void EditorWindow::Image1_Click() {

@@ -1,7 +1,7 @@
 // The level editor (Form2): a scrolling 9 x 9 view onto the shared level record, the palette of
-// tiles, the level's name and edit code, the editing extent, the command buttons and undo and
-// redo. It draws what the editor's rules decide; its commands ask the user through the
-// program's prompts. Keys go to the window first: no text box has the keyboard until it is
+// tiles, the level's name and edit code, the editing extent, the command buttons, undo and redo,
+// and the check of the level (Ctrl+K). It draws what the editor's rules decide; its commands ask the user
+// through the program's prompts. Keys go to the window first: no text box has the keyboard until it is
 // clicked, and the Ctrl shortcuts run their command whatever has the focus.
 #pragma once
 
@@ -30,6 +30,9 @@ class EditorWindow : public QWidget {
   void F_L();
   // Puts the level record into the controls, resets the view and redraws.
   void Päivitä_tiedot();
+  // Puts the record into the controls with the view where the record has it (the editor comes
+  // back after "Show me" exactly as it was).
+  void showAsItWas();
   // Redraws the 81 view squares.
   void kartan_piirto();
 
@@ -45,6 +48,8 @@ class EditorWindow : public QWidget {
   // Undo and redo (Ctrl+Z; Ctrl+Y or Ctrl+Shift+Z), with their buttons.
   void Undo_Click();
   void Redo_Click();
+  // "Check level" (Ctrl+K): whether the level as it stands can be passed, shown over the editor.
+  void CheckLevel_Click();
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -64,6 +69,7 @@ class EditorWindow : public QWidget {
   void run(editor::EditorCommand command);
   void carryOut(const editor::CommandOutcome& outcome);
   void showExtent();
+  void showNameAndCode();
   void placeFrame();
   void showUndoneChange(bool redo);
   void updateUndoButtons();
@@ -91,6 +97,7 @@ class EditorWindow : public QWidget {
   std::array<QPushButton*, 8> Comm_{};
   QPushButton* undoButton_ = nullptr;
   QPushButton* redoButton_ = nullptr;
+  QPushButton* checkButton_ = nullptr;
   // A drag: the left button went down on view square pressedCell_ and paints every square the
   // pointer passes; released where it went down without passing another, it is a click.
   int pressedCell_ = -1;
