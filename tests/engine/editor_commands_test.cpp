@@ -11,8 +11,7 @@
 #include "state/level_file.h"
 #include "state/program_files.h"
 #include "state/tiles.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "support/program_folder_test.h"
 
 namespace quobbles::editor {
 namespace {
@@ -22,11 +21,8 @@ using Refresh = CommandOutcome::Refresh;
 using Next = CommandOutcome::Next;
 using Strings = std::vector<std::string>;
 
-class EditorCommands : public ::testing::Test {
+class EditorCommands : public testing::ProgramFolderTest {
  protected:
-  EditorCommands() { setProgramFolder(dir.path()); }
-  ~EditorCommands() override { setProgramFolder({}); }
-
   // Runs a command with the prompts answered as given; `said` then holds what it asked.
   CommandOutcome run(EditorCommand command, const Strings& inputs = {}, std::deque<Answer> answers = {}) {
     prompts = {};
@@ -42,13 +38,8 @@ class EditorCommands : public ::testing::Test {
     for (int x = from; x <= to; ++x) out += (x > from ? " " : "") + std::to_string(g.code(x, y));
     return out;
   }
-  long files() const { return std::distance(fs::recursive_directory_iterator(dir.path()), {}); }
   fs::path levels() const { return dir.path() / "Levels"; }
 
-  testing::TempFolder dir;
-  GameState g;
-  EditorState e;
-  testing::ScriptedPrompts prompts;
   Strings said;
 };
 
