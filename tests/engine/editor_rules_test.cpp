@@ -147,7 +147,8 @@ TEST(EditorCopy, EdgesBecomeSpansAndRefusalsKeepWhatWasStored) {
   EditorState e;
   ASSERT_TRUE(copyWith(e, {"2", "3", "4", "3"}));
   EXPECT_EQ(e.CopyArea, (Area{2, 3, 2, 0, 0, 0}));
-  EXPECT_FALSE(copyWith(e, {"5", "1", "1", "8"}));  // right edge left of the left edge
+  EXPECT_FALSE(copyWith(e, {"5", "1", "4", "1"}));  // right edge one left of the left edge
+  EXPECT_FALSE(copyWith(e, {"5", "1", "1", "8"}));
   EXPECT_EQ(e.CopyArea, (Area{5, 1, 1, 8, 0, 0}));  // the raw edges stay
   EXPECT_FALSE(copyWith(e, {"1", "6", "256"}));     // bottom above the top, or not a byte
   EXPECT_FALSE(copyWith(e, {"1", "6", "3", "2"}));

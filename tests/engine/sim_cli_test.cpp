@@ -1,6 +1,7 @@
 // quobbles-sim as a level maker runs it: a level file and a key string in, the whole state out
 // (after the last key, or after every one with --each, from the counters given), and a one-line
-// complaint with exit status 2 for anything it cannot play.
+// complaint with exit status 2 for anything it cannot play. The dump's own fields are held by the
+// recorded dumps (campaign_dumps_test.cpp) and by the rules tests, which read them field by field.
 #include <gtest/gtest.h>
 
 #include <fstream>
