@@ -28,9 +28,7 @@ work="$(mktemp -d)"
 # shellcheck source=../support/x_session.sh
 source "$(dirname "$0")/../support/x_session.sh"
 cleanup() {
-  [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
+  stop_session
   rm -rf "$work"
 }
 trap cleanup EXIT

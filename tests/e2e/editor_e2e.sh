@@ -24,19 +24,15 @@ fail() {
   exit 1
 }
 
-for tool in Xvfb xdotool xdpyinfo od timeout; do
-  command -v "$tool" >/dev/null || fail "$tool is not installed"
-done
+command -v od >/dev/null || fail "od is not installed"
 [[ -x "$exe" ]] || fail "no executable at $exe"
 exe_dir="$(cd "$(dirname "$exe")" && pwd)"
 
 work="$(mktemp -d)"
-xvfb_pid=""
-game_pid=""
+# shellcheck source=../support/x_session.sh
+source "$(dirname "$0")/../support/x_session.sh"
 cleanup() {
-  [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
+  stop_session
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -54,59 +50,12 @@ mkdir -p "$work/Levels" "$work/Players"
 } >"$work/Players/$player.plr"
 (($(stat -c %s "$work/Players/$player.plr") == 1026 + ${#player})) || fail "the profile was not made right"
 
-# A display of its own (see campaign_e2e.sh): random number, -noreset, readiness checked.
-start_xvfb() {
-  local n=$((100 + RANDOM % 800))
-  [[ -e "/tmp/.X$n-lock" || -e "/tmp/.X11-unix/X$n" ]] && return 1
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp -noreset 2>"$work/xvfb.log" &
-  xvfb_pid=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 100); do
-    kill -0 "$xvfb_pid" 2>/dev/null || return 1
-    xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
-  done
-  return 1
-}
-started=""
-for _ in 1 2 3 4 5; do
-  if start_xvfb; then
-    started=yes
-    break
-  fi
-  [[ -n "$xvfb_pid" ]] && { kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; }
-  xvfb_pid=""
-done
-[[ -n "$started" ]] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
-
+start_display
 (cd "$work" && QT_QPA_PLATFORM=xcb ./quobbles >"$work/game.log" 2>&1) &
 game_pid=$!
 
 alive() {
   kill -0 "$game_pid" 2>/dev/null || fail "the game ended $1: $(cat "$work/game.log")"
-}
-
-# Waits for a window whose whole title is $1 (and, if given, that is not window $2); prints its id.
-wait_window() {
-  local title="$1" not="${2:-}" id=""
-  local deadline=$((SECONDS + step_timeout))
-  while ((SECONDS < deadline)); do
-    alive "early"
-    for id in $(timeout 2 xdotool search --onlyvisible --name "^${title}\$" 2>/dev/null || true); do
-      [[ "$id" != "$not" ]] && { echo "$id"; return 0; }
-    done
-    sleep 0.2
-  done
-  fail "no window \"$title\" within ${step_timeout} s"
-}
-
-# Gives window $1 the keyboard and presses keys there.
-keys_to() {
-  local id="$1"
-  shift
-  timeout "$step_timeout" xdotool windowfocus --sync "$id" || fail "cannot focus window $id"
-  sleep 0.2
-  timeout "$step_timeout" xdotool key --delay 120 "$@" || fail "cannot press $*"
 }
 
 # Presses keys wherever the keyboard is, with the pointer away from every window, so that only
@@ -128,11 +77,7 @@ click_at() {
 
 menu=$(wait_window "Quobbles - Main Menu")
 keys_to "$menu" Return  # "Play campain"
-login=$(wait_window "Loging:")
-timeout "$step_timeout" xdotool windowfocus --sync "$login" || fail "cannot focus the name dialog"
-sleep 0.2
-timeout "$step_timeout" xdotool type --delay 60 "$player" || fail "cannot type the name"
-timeout "$step_timeout" xdotool key Return
+type_to "$(wait_window "Loging:")" "$player"
 selection=$(wait_window "Quobbles - Select map")
 keys_to "$selection" Escape
 menu=$(wait_window "Quobbles - Main Menu")
@@ -170,8 +115,7 @@ keys_here ctrl+z ctrl+shift+z ctrl+z ctrl+y
 keys_here ctrl+s
 dialog=$(wait_window "Save level")
 keys_to "$dialog" ctrl+a
-timeout "$step_timeout" xdotool type --delay 60 "$level" || fail "cannot type the level name"
-timeout "$step_timeout" xdotool key Return
+type_to "$dialog" "$level"
 wait_window "Quobble - Level editor: '${level^^}'" >/dev/null
 keys_here w a d x ctrl+s
 dialog=$(wait_window "Save level")

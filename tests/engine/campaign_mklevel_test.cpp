@@ -2,15 +2,13 @@
 // text with the line at fault; the tool writes the record the game reads and prints it back as
 // text, or refuses with one line and exit status 2.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdio>
 #include <fstream>
-#include <iterator>
 
 #include "sim/level_text.h"
 #include "state/level_file.h"
 #include "state/tiles.h"
+#include "support/run_program.h"
 #include "support/temp_folder.h"
 
 namespace quobbles::sim {
@@ -62,42 +60,33 @@ TEST(LevelText, RefusesBadTextNamingTheLine) {
   for (const auto& [text, why] : cases) EXPECT_EQ(parseLevelText(text).reason, why) << text;
 }
 
-// The tool's exit status, standard output and standard error.
-std::tuple<int, std::string, std::string> mklevel(const std::string& arguments,
-                                                  const std::filesystem::path& folder) {
-  const std::filesystem::path errFile = folder / "stderr.txt";
-  FILE* pipe =
-      popen(("'" QUOBBLES_MKLEVEL_PATH "' " + arguments + " 2>'" + errFile.string() + "'").c_str(), "r");
-  std::string out;
-  char buffer[4096];
-  for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-  const int wait = pipe ? pclose(pipe) : -1;
-  return {WIFEXITED(wait) ? WEXITSTATUS(wait) : -1, out,
-          std::string(std::istreambuf_iterator<char>(std::ifstream(errFile).rdbuf()), {})};
+testing::ProgramRun mklevel(const std::string& arguments) {
+  return testing::runProgram(QUOBBLES_MKLEVEL_PATH, arguments);
 }
 
 TEST(Mklevel, WritesTheRecordTheGameReadsOrRefusesWithOneLine) {
   testing::TempFolder folder;
-  const auto file = [&folder](const char* name) { return "'" + (folder.path() / name).string() + "'"; };
+  const auto file = [&folder](const char* name) { return testing::shellQuoted(folder.path() / name); };
   // Every map character, rows of fill between them, and a name that is not ASCII.
   std::string source = "name: Caf\xC3\xA9\ncode: 258\nstatus: 1\nfill: .\nmap:\n";
   for (std::size_t i = 0; i < kTiles.size(); ++i)
     source += kTiles[i].symbol + std::string(i % 10 == 9 ? "\n\n" : "");
   std::ofstream(folder.path() / "A.txt") << source;
   std::ofstream(folder.path() / "bad.txt") << "name: B\ncode: 1\nstatus: 1\nmap:\n.Q\n";
-  EXPECT_EQ(mklevel(file("A.txt") + " " + file("A.lev"), folder.path()), std::tuple(0, "", ""));
+  const testing::ProgramRun made = mklevel(file("A.txt") + " " + file("A.lev"));
+  EXPECT_EQ((std::tuple{made.status, made.out, made.err}), std::tuple(0, "", ""));
   EXPECT_EQ(ReadLevel(folder.path() / "A.lev").value, parseLevelText(source).value.value().level);
   // --text gives back text that reads as the same level.
-  const std::string text = std::get<1>(mklevel("--text " + file("A.lev"), folder.path()));
+  const std::string text = mklevel("--text " + file("A.lev")).out;
   EXPECT_EQ(parseLevelText(text).value.value().level, ReadLevel(folder.path() / "A.lev").value);
 
   for (const std::string& arguments :
        {file("bad.txt") + " " + file("bad.lev"), file("none.txt") + " " + file("none.lev"),
         file("A.txt") + " " + file("no/where.lev"), file("A.txt"), "--fast " + file("A.txt"),
         "--text " + file("none.lev")}) {
-    const auto [status, out, err] = mklevel(arguments, folder.path());
-    const bool oneLine = !err.empty() && err.find('\n') == err.size() - 1;
-    EXPECT_EQ((std::tuple{status, out, oneLine}), (std::tuple{2, "", true})) << arguments << ": " << err;
+    const testing::ProgramRun r = mklevel(arguments);
+    EXPECT_EQ((std::tuple{r.status, r.out, r.saidOneLine()}), (std::tuple{2, "", true}))
+        << arguments << ": " << r.err;
   }
   EXPECT_FALSE(std::filesystem::exists(folder.path() / "bad.lev"));
 }

@@ -1,6 +1,8 @@
 // The editor's commands as a level maker drives them: copy, paste and the labyrinth through their
 // questions; saving and loading with their refusals; the mended faults (refused names, Cancel,
-// failed writes, missing files); and the ask-to-save question before close, new and load.
+// failed writes, missing files); the ask-to-save question before close, new and load; and the
+// replace question for another level's file. (Back from a test play the saved level returns:
+// editor_history_test.cpp.)
 #include "editor/editor_commands.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +13,7 @@
 #include "state/level_file.h"
 #include "state/program_files.h"
 #include "state/tiles.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "support/program_folder_test.h"
 
 namespace quobbles::editor {
 namespace {
@@ -22,11 +23,8 @@ using Refresh = CommandOutcome::Refresh;
 using Next = CommandOutcome::Next;
 using Strings = std::vector<std::string>;
 
-class EditorCommands : public ::testing::Test {
+class EditorCommands : public testing::ProgramFolderTest {
  protected:
-  EditorCommands() { setProgramFolder(dir.path()); }
-  ~EditorCommands() override { setProgramFolder({}); }
-
   // Runs a command with the prompts answered as given; `said` then holds what it asked.
   CommandOutcome run(EditorCommand command, const Strings& inputs = {}, std::deque<Answer> answers = {}) {
     prompts = {};
@@ -42,13 +40,8 @@ class EditorCommands : public ::testing::Test {
     for (int x = from; x <= to; ++x) out += (x > from ? " " : "") + std::to_string(g.code(x, y));
     return out;
   }
-  long files() const { return std::distance(fs::recursive_directory_iterator(dir.path()), {}); }
   fs::path levels() const { return dir.path() / "Levels"; }
 
-  testing::TempFolder dir;
-  GameState g;
-  EditorState e;
-  testing::ScriptedPrompts prompts;
   Strings said;
 };
 
@@ -206,22 +199,13 @@ TEST_F(EditorCommands, CloseNewAndLoadAskToSaveOnlyAfterDrawing) {
   }
 }
 
-TEST_F(EditorCommands, BackFromATestPlayTheSavedLevelReturnsOrIsKeptWhenUnreadable) {
-  Level saved{"Trip", 5, kUnpassed, {}};
-  saved.code(3, 3) = tile::BrownBlock;
-  fs::create_directories(levels());
-  ASSERT_EQ(WriteLevel(levels() / "Trip.lev", saved), "");
-  g.level = saved;
-  g.level.code(3, 3) = tile::Empty;  // as the play left it
+TEST_F(EditorCommands, BackFromATestPlayALevelWhoseFileCannotBeReadIsKeptAsPlayed) {
+  g.level.LevelName = "Trip";
+  g.level.code(3, 3) = tile::Star;  // as the play left it, its file gone meanwhile
   reloadAfterTestPlay(g, e, prompts);
-  EXPECT_EQ(g.level, saved);
-  EXPECT_TRUE(prompts.asked.empty());
-
-  fs::remove(levels() / "Trip.lev");
-  g.level.code(3, 3) = tile::Empty;
-  reloadAfterTestPlay(g, e, prompts);
-  EXPECT_EQ(g.level.code(3, 3), tile::Empty);  // kept as played, and offered for saving
-  EXPECT_TRUE(e.LevelChanged);
+  EXPECT_EQ((std::tuple{g.level.LevelName, g.level.code(3, 3)}),
+            (std::tuple{std::string("Trip"), tile::Star}));
+  EXPECT_TRUE(e.LevelChanged);  // offered for saving
   ASSERT_EQ(prompts.messages().size(), 1u);
   EXPECT_EQ(prompts.messages()[0].rfind("The level could not be read back from its file:", 0), 0u);
 }
@@ -276,11 +260,6 @@ TEST_F(EditorCommands, AnotherLevelsFileIsReplacedOnlyAfterYesAndNoIsAFailedSave
   run(EditorCommand::kNewLevel);
   EXPECT_EQ(run(EditorCommand::kSave, {"Loaded"}, {Answer::kNo}), CommandOutcome{});
   EXPECT_EQ(said.back(), "Save level: A level named Loaded already exists. Replace it?");
-}
-
-TEST_F(EditorCommands, TheNoteForLevelMakersIsShownBesideTheEditor) {
-  EXPECT_EQ(run(EditorCommand::kMessage), (CommandOutcome{Refresh::kNothing, Next::kShowNote}));
-  EXPECT_TRUE(said.empty());
 }
 
 }  // namespace

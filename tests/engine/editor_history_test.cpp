@@ -12,19 +12,14 @@
 #include "state/level_file.h"
 #include "state/program_files.h"
 #include "state/tiles.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "support/program_folder_test.h"
 
 namespace quobbles::editor {
 namespace {
 
-class EditorHistoryTest : public ::testing::Test {
+class EditorHistoryTest : public testing::ProgramFolderTest {
  protected:
-  EditorHistoryTest() {
-    setProgramFolder(dir.path());
-    g.MapMax = {49, 49};
-  }
-  ~EditorHistoryTest() override { setProgramFolder({}); }
+  EditorHistoryTest() { g.MapMax = {49, 49}; }
 
   // Draws the selected tile on each square, as the mouse does, inside a change of this kind.
   void draw(std::initializer_list<std::pair<int, int>> squares, StepKind kind = StepKind::kSquares) {
@@ -46,11 +41,6 @@ class EditorHistoryTest : public ::testing::Test {
     while (undoChange(g, e)) ++n;
     return n;
   }
-
-  testing::TempFolder dir;
-  GameState g;
-  EditorState e;
-  testing::ScriptedPrompts prompts;
 };
 
 TEST_F(EditorHistoryTest, ChangesOfOneKindInARowAreOneStepAndUndoRedoBringBackSquaresAndFields) {

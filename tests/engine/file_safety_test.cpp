@@ -30,19 +30,15 @@
 #include "state/level_file.h"
 #include "state/profile_file.h"
 #include "state/program_files.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "support/program_folder_test.h"
 
 namespace quobbles {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::ScriptedPrompts;
-using testing::TempFolder;
+using testing::contains;
 
-bool contains(const std::string& text, const std::string& part) {
-  return text.find(part) != std::string::npos;
-}
+class FileSafety : public testing::ProgramFolderTest {};
 
 std::set<std::string> namesIn(const fs::path& folder) {
   std::set<std::string> names;
@@ -80,8 +76,7 @@ void age(const fs::path& path, std::chrono::hours hours) {
 // ---------------------------------------------------------------------------------------------
 // Readers
 
-TEST(FileSafety, PipesSocketsDevicesAndFoldersPlacedAsLevelsOrProfilesAreRefusedAtOnce) {
-  TempFolder dir;
+TEST_F(FileSafety, PipesSocketsDevicesAndFoldersPlacedAsLevelsOrProfilesAreRefusedAtOnce) {
   ASSERT_EQ(::mkfifo((dir.path() / "pipe.lev").c_str(), 0644), 0);
   makeSocket(dir.path() / "socket.plr");
   fs::create_symlink("/dev/null", dir.path() / "null.lev");
@@ -99,11 +94,10 @@ TEST(FileSafety, PipesSocketsDevicesAndFoldersPlacedAsLevelsOrProfilesAreRefused
   }
 }
 
-TEST(FileSafety, APipeSwappedInWhileALevelIsReadIsRefusedNeverWaitedOn) {
+TEST_F(FileSafety, APipeSwappedInWhileALevelIsReadIsRefusedNeverWaitedOn) {
   // One thread keeps putting a pipe and a level file in turn at the same name while this one
   // reads it. A read that opened the pipe and waits for a writer is freed by a watchdog, which
   // opens every pipe for writing, and counted: there must be none.
-  TempFolder dir;
   const fs::path target = dir.path() / "race.lev";
   const Bytes level = encodeLevel(Level{"Race", 5});
   std::vector<fs::path> pipes;
@@ -166,8 +160,7 @@ TEST(FileSafety, APipeSwappedInWhileALevelIsReadIsRefusedNeverWaitedOn) {
 // ---------------------------------------------------------------------------------------------
 // Temporary files
 
-TEST(FileSafety, StaleTemporaryFilesAreRemovedBeforeASaveAndNothingElseIs) {
-  TempFolder dir;
+TEST_F(FileSafety, StaleTemporaryFilesAreRemovedBeforeASaveAndNothingElseIs) {
   const std::string dead = std::to_string(endedProcess()), alive = std::to_string(::getpid());
   const std::string hex = "0123456789abcdef";
   const auto plant = [&](const std::string& name, std::chrono::hours old = std::chrono::hours(0)) {
@@ -213,8 +206,7 @@ uint64_t sameRandomTwiceThenAnother() {
   return ++calls <= 2 ? 0x1111222233334444u : 0x5555666677778888u;
 }
 
-TEST(FileSafety, ALinkPlantedAtTheNextTemporaryNameNeitherFailsTheSaveNorIsWrittenThrough) {
-  TempFolder dir;
+TEST_F(FileSafety, ALinkPlantedAtTheNextTemporaryNameNeitherFailsTheSaveNorIsWrittenThrough) {
   std::ofstream(dir.path() / "victim") << "keep me";
   // Earlier versions named their temporary files predictably: links at those names change nothing.
   for (int n = 0; n < 20; ++n)
@@ -238,8 +230,7 @@ TEST(FileSafety, ALinkPlantedAtTheNextTemporaryNameNeitherFailsTheSaveNorIsWritt
 // ---------------------------------------------------------------------------------------------
 // Permissions
 
-TEST(FileSafety, ASaveKeepsThePermissionsOfTheFileItReplacesAndRefusesAReadOnlyOne) {
-  TempFolder dir;
+TEST_F(FileSafety, ASaveKeepsThePermissionsOfTheFileItReplacesAndRefusesAReadOnlyOne) {
   const mode_t mask = ::umask(022);
   ::umask(mask);
   const fs::path level = dir.path() / "level.lev", profile = dir.path() / "abc.plr";
@@ -267,20 +258,15 @@ TEST(FileSafety, ASaveKeepsThePermissionsOfTheFileItReplacesAndRefusesAReadOnlyO
   EXPECT_EQ(namesIn(dir.path()), (std::set<std::string>{"level.lev", "abc.plr"}));
 }
 
-TEST(FileSafety, TheEditorRefusesToSaveOverAReadOnlyLevelAndSaysWhy) {
-  TempFolder dir;
-  setProgramFolder(dir.path());
+TEST_F(FileSafety, TheEditorRefusesToSaveOverAReadOnlyLevelAndSaysWhy) {
   fs::create_directory(dir.path() / "Levels");
   ASSERT_EQ(WriteLevel(dir.path() / "Levels" / "Kept.lev", Level{"Kept", 3}), "");
   ::chmod((dir.path() / "Levels" / "Kept.lev").c_str(), 0444);
   EXPECT_TRUE(contains(editor::levelSaveRefusal("Kept"), "read-only"));
   EXPECT_EQ(editor::levelSaveRefusal("Other"), "");
 
-  GameState g;
   g.level = Level{"Kept", 9};
-  editor::EditorState e;
   e.LevelChanged = true;
-  ScriptedPrompts prompts;
   prompts.inputs = {"Kept"};
   EXPECT_FALSE(editor::Seivaus(g, e, prompts));
   ASSERT_EQ(prompts.messages().size(), 1u);
@@ -292,27 +278,21 @@ TEST(FileSafety, TheEditorRefusesToSaveOverAReadOnlyLevelAndSaysWhy) {
 // ---------------------------------------------------------------------------------------------
 // Long names
 
-TEST(FileSafety, ALevelWithALongFileNameIsWrittenBackByEsc) {
+TEST_F(FileSafety, ALevelWithALongFileNameIsWrittenBackByEsc) {
   // Earlier temporary names grew with the target's name, and a name of 244 bytes made them too
   // long for the folder.
-  TempFolder dir;
   const fs::path file = dir.path() / (std::string(244, 'n') + ".lev");
   ASSERT_EQ(WriteLevel(file, Level{"Long"}), "");
-  GameState g;
   g.level = Level{"Long"};
   g.LevelPath = file.string();
   g.PlayState = 2;
-  editor::EditorState e;
-  ScriptedPrompts prompts;
   EXPECT_EQ(leaveBoard(g, e, prompts), LeaveTo::kMainMenu);
   EXPECT_EQ(prompts.messages(), std::vector<std::string>{});
   EXPECT_EQ(ReadLevel(file).value->LevelStatus, kPassed);
   EXPECT_EQ(namesIn(dir.path()).size(), 1u);
 }
 
-TEST(FileSafety, NamesTooLongForTheirFolderAreRefusedBeforeAnyFileIsTouched) {
-  TempFolder dir;
-  setProgramFolder(dir.path());
+TEST_F(FileSafety, NamesTooLongForTheirFolderAreRefusedBeforeAnyFileIsTouched) {
   // On the test's own file system: a file name of 256 bytes is over the usual limit.
   EXPECT_EQ(longestFileName(dir.path()), 255u);
   EXPECT_TRUE(contains(fileNameLengthProblem(dir.path() / std::string(256, 'x')), "255"));
@@ -325,9 +305,6 @@ TEST(FileSafety, NamesTooLongForTheirFolderAreRefusedBeforeAnyFileIsTouched) {
   std::string euros60, euros40;
   for (int i = 0; i < 60; ++i) euros60 += "\xE2\x82\xAC";
   for (int i = 0; i < 40; ++i) euros40 += "\xE2\x82\xAC";
-  GameState g;
-  editor::EditorState e;
-  ScriptedPrompts prompts;
   prompts.inputs = {euros60};
   const LoginResult refused = Loggautuminen(g, prompts);
   prompts.inputs = {euros60};
@@ -357,9 +334,7 @@ int cannotBeFlushed(int) {
   return -1;
 }
 
-TEST(FileSafety, AFolderThatCannotBeFlushedIsAWarningNotAFailedSave) {
-  TempFolder dir;
-  setProgramFolder(dir.path());
+TEST_F(FileSafety, AFolderThatCannotBeFlushedIsAWarningNotAFailedSave) {
   std::string caution = "stale";
   const fs::path file = dir.path() / "level.lev";
 
@@ -371,9 +346,6 @@ TEST(FileSafety, AFolderThatCannotBeFlushedIsAWarningNotAFailedSave) {
   const std::string saved = WriteLevel(file, Level{"Two"}, &caution);
   // The player hears of it wherever a save is made: the editor, a passed campaign map, the
   // board's write-back, a new player.
-  GameState g;
-  editor::EditorState e;
-  ScriptedPrompts prompts;
   g.level = Level{"Drawn"};
   e.LevelChanged = true;
   prompts.inputs = {"Drawn", "Newbie"};

@@ -19,21 +19,19 @@
 #include "state/text_codec.h"
 #include "state/tiles.h"
 #include "support/ascii_map.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "support/program_folder_test.h"
 
 namespace quobbles {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::contains;
 
-class FrontEndFlows : public ::testing::Test {
+class FrontEndFlows : public testing::ProgramFolderTest {
  protected:
   FrontEndFlows() {
-    setProgramFolder(dir.path());
     for (const char* name : {"Levels", "Campain", "Players"}) fs::create_directories(dir.path() / name);
   }
-  ~FrontEndFlows() override { setProgramFolder({}); }
 
   LoginResult logIn(const std::string& name, std::deque<Answer> answers = {}) {
     g.profile.LevelPassed.fill(kTrue);  // whoever played before
@@ -44,11 +42,6 @@ class FrontEndFlows : public ::testing::Test {
     return Loggautuminen(g, prompts);
   }
   bool nobodyLoggedIn() const { return g.profile == Profile{} && g.LoginName.empty() && g.MapNumber == 0; }
-  std::string lastMessage() const { return prompts.asked.empty() ? "" : prompts.asked.back().text; }
-  static bool contains(const std::string& text, const char* part) {
-    return text.find(part) != std::string::npos;
-  }
-  long files() const { return std::distance(fs::recursive_directory_iterator(dir.path()), {}); }
   // A level whose exit the player reaches by walking right.
   static Level walkRight(int16_t status, int16_t code = 0) {
     Level level = testing::levelFromPicture({"...E"});
@@ -61,11 +54,6 @@ class FrontEndFlows : public ::testing::Test {
     EXPECT_EQ(WriteLevel(path, level), "");
     return path;
   }
-
-  testing::TempFolder dir;
-  GameState g;
-  editor::EditorState e;
-  testing::ScriptedPrompts prompts;
 };
 
 TEST_F(FrontEndFlows, LogInRefusesCancelledAndUnusableNamesBeforeTouchingAFile) {

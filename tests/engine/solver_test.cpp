@@ -6,20 +6,17 @@
 #include "solver/solver.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <chrono>
-#include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <map>
 #include <sstream>
 
 #include "board/session.h"
-#include "sim/dump.h"
 #include "state/level_file.h"
 #include "state/tiles.h"
 #include "support/ascii_map.h"
+#include "support/run_program.h"
 #include "support/temp_folder.h"
 
 namespace quobbles::solver {
@@ -181,74 +178,61 @@ TEST(SearchJob, ReportsProgressAndStopsWhenCancelled) {
   EXPECT_EQ(job.progress().states, r.states);
 }
 
-// The command line, as a level maker runs it: the output, the exit status and (when asked for)
-// what it says on stderr.
-std::pair<std::string, int> runSim(const std::string& arguments, std::string* err = nullptr) {
-  testing::TempFolder folder;
-  const std::string errFile = (folder.path() / "stderr.txt").string();
-  FILE* pipe = popen(("'" QUOBBLES_SIM_PATH "' " + arguments + " 2>'" + errFile + "'").c_str(), "r");
-  std::string out;
-  char buffer[4096];
-  for (std::size_t n; pipe && (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) out.append(buffer, n);
-  const int wait = pipe ? pclose(pipe) : -1;
-  if (err != nullptr) {
-    std::ifstream in(errFile);
-    *err = std::string(std::istreambuf_iterator<char>(in), {});
-  }
-  return {out, WIFEXITED(wait) ? WEXITSTATUS(wait) : -1};
+// The command line, as a level maker runs it.
+testing::ProgramRun runSim(const std::string& arguments) {
+  return testing::runProgram(QUOBBLES_SIM_PATH, arguments);
 }
 
 TEST(SolverCli, PrintsASolutionThatReplaysOrWhyThereIsNone) {
   testing::TempFolder folder;
   const Level level = walled({".#...", "...#E", "..*##"});
-  const std::string file = (folder.path() / "solve.lev").string(),
-                    closed = (folder.path() / "closed.lev").string();
-  ASSERT_EQ(WriteLevel(file, level), "");
-  ASSERT_EQ(WriteLevel(closed, walled({"..#E"})), "");
-  for (bool stars : {false, true}) {
-    const SolveResult r = solve(level, stars, kDefaultMaxStates);
-    const std::pair want("solution " + r.keys + "\nturns " + std::to_string(r.turns) + "\nstates " +
-                             std::to_string(r.states) + "\n",
-                         0);
-    EXPECT_EQ(runSim(std::string("--solve ") + (stars ? "--stars '" : "'") + file + "'"), want);
+  const std::string file = testing::shellQuoted(folder.path() / "solve.lev"),
+                    closed = testing::shellQuoted(folder.path() / "closed.lev");
+  ASSERT_EQ(WriteLevel(folder.path() / "solve.lev", level), "");
+  ASSERT_EQ(WriteLevel(folder.path() / "closed.lev", walled({"..#E"})), "");
+  for (const std::string stars : {"", "--stars "}) {
+    const SolveResult r = solve(level, !stars.empty(), kDefaultMaxStates);
+    const std::string want = "solution " + r.keys + "\nturns " + std::to_string(r.turns) + "\nstates " +
+                             std::to_string(r.states) + "\n";
+    const testing::ProgramRun plain = runSim("--solve " + stars + file);
+    EXPECT_EQ(std::pair(plain.out, plain.status), std::pair(want, 0));
     // With progress the search runs in a thread of its own; the answer is the same.
-    std::string err;
-    EXPECT_EQ(runSim(std::string("--solve --progress ") + (stars ? "--stars '" : "'") + file + "'", &err),
-              want);
-    EXPECT_NE(err.find("searched " + std::to_string(r.states) + " states in "), std::string::npos) << err;
-    EXPECT_NE(err.find(" MB\n"), std::string::npos) << err;
-    EXPECT_TRUE(passes(level, r.keys, stars)) << r.keys;
+    const testing::ProgramRun progress = runSim("--solve --progress " + stars + file);
+    EXPECT_EQ(std::pair(progress.out, progress.status), std::pair(want, 0));
+    EXPECT_NE(progress.err.find("searched " + std::to_string(r.states) + " states in "), std::string::npos)
+        << progress.err;
+    EXPECT_NE(progress.err.find(" MB\n"), std::string::npos) << progress.err;
+    EXPECT_TRUE(passes(level, r.keys, !stars.empty())) << r.keys;
   }
-  EXPECT_EQ(runSim("--solve '" + closed + "'"), std::pair(std::string("unsolvable\nstates 2\n"), 1));
+  const testing::ProgramRun none = runSim("--solve " + closed);
+  EXPECT_EQ(std::pair(none.out, none.status), std::pair(std::string("unsolvable\nstates 2\n"), 1));
 }
 
 TEST(SolverCli, SaysWhichLimitStoppedTheSearch) {
   testing::TempFolder folder;
-  const std::string closed = (folder.path() / "closed.lev").string(),
-                    open = (folder.path() / "open.lev").string();
-  ASSERT_EQ(WriteLevel(closed, walled({"..#E"})), "");
+  const std::string closed = testing::shellQuoted(folder.path() / "closed.lev"),
+                    open = testing::shellQuoted(folder.path() / "open.lev");
+  ASSERT_EQ(WriteLevel(folder.path() / "closed.lev", walled({"..#E"})), "");
   Level wide;
   wide.code(25, 25) = tile::Hanger;
-  ASSERT_EQ(WriteLevel(open, wide), "");
-  std::string err;
-  EXPECT_EQ(runSim("--solve --max-states 1 '" + closed + "'", &err),
-            std::pair(std::string("gave up\nstates 1\n"), 1));
-  EXPECT_NE(err.find("stopped without an answer: it reached its limit of 1 states (--max-states)"),
+  ASSERT_EQ(WriteLevel(folder.path() / "open.lev", wide), "");
+  const testing::ProgramRun states = runSim("--solve --max-states 1 " + closed),
+                            memory = runSim("--solve --max-memory 1 " + open);
+  EXPECT_EQ(std::tuple(states.out, states.status), std::tuple("gave up\nstates 1\n", 1));
+  EXPECT_NE(states.err.find("stopped without an answer: it reached its limit of 1 states (--max-states)"),
             std::string::npos)
-      << err;
-  const auto [out, status] = runSim("--solve --max-memory 1 '" + open + "'", &err);
-  EXPECT_EQ(status, 1);
-  EXPECT_EQ(out.substr(0, 8), "gave up\n") << out;
-  EXPECT_NE(err.find("stopped without an answer: it reached its memory limit of 1 MB (--max-memory)"),
+      << states.err;
+  EXPECT_EQ(std::tuple(memory.out.substr(0, 8), memory.status), std::tuple("gave up\n", 1));
+  EXPECT_NE(memory.err.find("stopped without an answer: it reached its memory limit of 1 MB (--max-memory)"),
             std::string::npos)
-      << err;
+      << memory.err;
   // Limits that are no limits, and limits without a search, are refused.
   for (const std::string& arguments :
-       {"--solve --max-memory 0 '" + open + "'", "--solve --max-memory lots '" + open + "'",
-        "--solve --max-memory '" + open + "'", "--max-memory 5 '" + open + "' 5",
-        "--progress '" + open + "' 5"}) {
-    EXPECT_EQ(runSim(arguments, &err), std::pair(std::string(), 2)) << arguments;
-    EXPECT_EQ(err.substr(0, 14), "quobbles-sim: ") << arguments;
+       {"--solve --max-memory 0 " + open, "--solve --max-memory lots " + open, "--solve --max-memory " + open,
+        "--max-memory 5 " + open + " 5", "--progress " + open + " 5"}) {
+    const testing::ProgramRun r = runSim(arguments);
+    EXPECT_EQ(std::tuple(r.out, r.status, r.err.substr(0, 14)), std::tuple("", 2, "quobbles-sim: "))
+        << arguments;
   }
 }
 

@@ -46,21 +46,6 @@ TEST(Tiles, EveryCodeFollowsTheRangesOfTheRules) {
   }
 }
 
-TEST(Tiles, MovingBlocksAreStartedFromTheSidesTheirArrowsShow) {
-  // The codes each scan starts, as the right, left, up and down scans list them.
-  const std::pair<uint8_t, std::set<int>> scans[] = {{seen_from::kRight, {80, 82, 85, 100, 102, 105}},
-                                                     {seen_from::kLeft, {80, 82, 83, 100, 102, 103}},
-                                                     {seen_from::kAbove, {80, 81, 86, 100, 101, 106}},
-                                                     {seen_from::kBelow, {80, 81, 84, 100, 101, 104}}};
-  for (const auto& [side, codes] : scans) {
-    std::set<int> started;
-    for (const Tile& t : kTiles)
-      if ((t.mover == Mover::kBrownBlock || t.mover == Mover::kPurpleBlock) && (t.seenFrom & side))
-        started.insert(t.code);
-    EXPECT_EQ(started, codes) << int(side);
-  }
-}
-
 TEST(Tiles, ThePaletteOffersItsRowsInTheirOrder) {
   const std::vector<std::vector<int>> rows = {
       {0, 15, 1, 66, 40, 4, 5, 120, 19}, {10, 11, 12, 13, 14, 6, 7, 18, 9},

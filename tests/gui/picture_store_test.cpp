@@ -1,15 +1,11 @@
 // The picture store: every map code, and no other, has a picture of its own; hangers look where
-// they head; the player's ten faces differ. A labelled gallery of every picture is saved for a
-// look by eye when shots are asked for.
+// they head; the player's ten faces differ.
 #include "ui/picture_store.h"
 
-#include <QLabel>
-#include <QPainter>
 #include <QtTest>
 #include <cmath>
 #include <vector>
 
-#include "gui/support/program_folder_fixture.h"
 #include "state/tiles.h"
 
 using namespace quobbles;
@@ -86,34 +82,6 @@ class PictureStoreTest : public QObject {
       faces.emplace_back(QStringLiteral("face %1").arg(i), imageOf(PictureStore::face(i)));
     expectDistinct(facings);
     expectDistinct(faces);
-  }
-
-  // Every picture in a labelled grid, at real size and three times enlarged.
-  void galleryOfEveryPicture() {
-    std::vector<std::pair<QString, const QPixmap*>> entries;
-    for (const Tile& t : kTiles) entries.emplace_back(QString::number(t.code), &PictureStore::tile(t.code));
-    for (int f = 11; f <= 14; ++f)
-      entries.emplace_back(QStringLiteral("hanger %1").arg(f), &PictureStore::hangerFacing(f));
-    for (int i = 0; i < 10; ++i)
-      entries.emplace_back(QStringLiteral("face %1").arg(i), &PictureStore::face(i));
-    entries.emplace_back(QStringLiteral("icon"), &PictureStore::playerIcon());
-    const int columns = 8, width = 180, height = 148;
-    QPixmap sheet(columns * width, int(entries.size() + columns - 1) / columns * height);
-    sheet.fill(Qt::black);
-    QPainter p(&sheet);
-    p.setPen(QColor(200, 200, 200));
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-      const QPoint at(int(i % columns) * width + 6, int(i / columns) * height + 18);
-      p.drawPixmap(QRect(at + QPoint(50, 0), QSize(120, 120)), PictureStore::tile(0));  // under the faces
-      p.drawPixmap(at, *entries[i].second);
-      p.drawPixmap(QRect(at + QPoint(50, 0), entries[i].second->size() * 3), *entries[i].second);
-      p.drawText(at - QPoint(0, 4), entries[i].first);
-    }
-    p.end();
-    QLabel gallery;
-    gallery.setPixmap(sheet);
-    gallery.resize(sheet.size());
-    QVERIFY(testing::saveShot(&gallery, QStringLiteral("picture_store_gallery")));
   }
 };
 

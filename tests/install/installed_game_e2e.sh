@@ -37,9 +37,7 @@ chmod 755 "$work"  # the player's user must reach the prefix and its home below 
 # shellcheck source=../support/x_session.sh
 source "$(dirname "$0")/../support/x_session.sh"
 cleanup() {
-  [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
-  wait 2>/dev/null || true
+  stop_session
   chmod -R u+w "$work" 2>/dev/null || true
   rm -rf "$work"
 }

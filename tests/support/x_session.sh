@@ -6,6 +6,7 @@
 #                              that is not window NOT), failing after step_timeout
 #   keys_to ID KEY...          gives window ID the keyboard and presses the keys there
 #   type_to ID TEXT            types TEXT into window ID and presses Return
+#   stop_session               stops the game and the X server, whichever runs
 xvfb_pid=""
 game_pid=""
 
@@ -65,4 +66,10 @@ type_to() {
   sleep 0.2
   timeout "$step_timeout" xdotool type --delay 60 "$text" || fail "cannot type $text"
   timeout "$step_timeout" xdotool key Return || fail "cannot press Return"
+}
+
+stop_session() {
+  [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null || true
+  wait 2>/dev/null || true
 }

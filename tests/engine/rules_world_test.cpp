@@ -1,5 +1,10 @@
-// Brown and purple moving blocks: which kinds the four scans start and how far they see, the
-// warning colours, and the movement pass with its free squares, mines, lines and collisions.
+// The world's answer to the player's move. Brown and purple moving blocks: which kinds the four
+// scans start and how far they see, the warning colours, and the movement pass with its free
+// squares, mines, lines and collisions. Hangers: the start rule, walking ahead each turn, the
+// turning order from every heading, the map edge, vacated squares and mines, and killing the
+// player. What the player collects at the end of a turn (specials, stars, candles), and buttons
+// that only movers press, with the doors opening at the start of the following turn.
+
 #include <set>
 #include <tuple>
 
@@ -126,6 +131,111 @@ TEST(MovementPass, EarlierMoverInReadingOrderTakesTheSquareUnlessItBlowsUp) {
   mine.put(6, 4, tile::PurpleBlock, 1);  // and the first one's old square is not barred
   world::Palikoiden_liikutus(mine.g());
   EXPECT_SHOWS(mine, "(5,4) 100/11, (5,5) 100/11, (6,4) 0/10, (6,5) 0/10");
+}
+
+TEST(Hangers, RestingHangersStartLeftWalkEveryTurnAndKill) {
+  Scenario rule({});
+  rule.put(5, 5, tile::Hanger);
+  rule.put(7, 5, tile::Hanger, 13);
+  rule.put(9, 5, tile::BrownBlock);
+  world::Viholliset_liikkeeseen(rule.g());
+  EXPECT_SHOWS(rule, "(5,5) 120/1, (7,5) 120/13, (9,5) 80/0");
+
+  Scenario play({"..H"});
+  EXPECT_AFTER(play, "5", "(1,0) 120/11, (2,0) 0/10, play_state 0");
+  EXPECT_AFTER(play, "5", "(0,0) 120/11, play_state 1");
+}
+
+TEST(Hangers, TurningOrderFromEveryHeading) {
+  // Closed squares of every kind a hanger refuses; the button keeps the door shut.
+  const uint8_t closers[] = {tile::PermanentWall, tile::PlayersDoor, tile::GravityLeft,
+                             tile::GravityRight,  tile::BrownBlock,  tile::Door};
+  const int dx[] = {0, -1, 0, 1, 0}, dy[] = {0, 0, 1, 0, -1};  // direction 1 left, 2 down, 3 right, 4 up
+  int n = 0;
+  for (int heading = 1; heading <= 4; ++heading) {
+    // `closed` squares are closed in the order the hanger tries them: ahead, to its left, behind...
+    for (int closed = 0; closed <= 4; ++closed) {
+      Scenario play({".....+"});
+      play.put(10, 10, tile::Hanger, static_cast<uint8_t>(heading));
+      int tried = heading;
+      for (int i = 0; i < closed; ++i, tried = tried % 4 + 1)
+        play.put(10 + dx[tried], 10 + dy[tried], closers[n++ % 6]);
+      world::Palikoiden_liikutus(play.g());
+      // Closed in on all four sides it stays, keeping its heading.
+      const int x = closed == 4 ? 10 : 10 + dx[tried], y = closed == 4 ? 10 : 10 + dy[tried];
+      EXPECT_EQ(play.code(x, y), tile::Hanger) << "heading " << heading << ", closed " << closed;
+      EXPECT_EQ(play.state(x, y), tried + 10) << "heading " << heading << ", closed " << closed;
+    }
+  }
+}
+
+TEST(Hangers, MapEdgeAndSquaresVacatedInThePassAreClosedMinesAreNot) {
+  Scenario edge({});
+  edge.put(0, 49, tile::Hanger, 1);  // left and down lead off the map
+  world::Palikoiden_liikutus(edge.g());
+  EXPECT_SHOWS(edge, "(1,49) 120/13, (0,49) 0/10");
+
+  Scenario vacated({});
+  vacated.put(4, 5, tile::PurpleBlock, 4);  // leaves (4, 5) just before the hanger's turn
+  vacated.put(5, 5, tile::Hanger, 1);
+  world::Palikoiden_liikutus(vacated.g());
+  EXPECT_SHOWS(vacated, "(4,4) 100/14, (4,5) 0/10, (5,6) 120/12");
+
+  Scenario mine({});
+  mine.put(4, 5, tile::PermanentWall);
+  mine.put(5, 5, tile::Hanger, 1);
+  mine.put(5, 6, tile::Mine);
+  world::Palikoiden_liikutus(mine.g());
+  EXPECT_SHOWS(mine, "(5,6) 3/15, (5,5) 0/0");
+}
+
+TEST(PickUps, EachSpecialAddsOneToItsOwnCounterOnce) {
+  // One of the first kind, under the start square: the first turn collects it. Two of the next...
+  Scenario play({"immrrraaaaIIIII"});
+  EXPECT_AFTER(play, "5", "counters 1 0 0 0 0, (0,0) 0/0");
+  EXPECT_AFTER(play, std::string(14, '6'), "counters 1 2 3 4 5");
+  EXPECT_EQ(play.picture(15, 1), Picture{"..............."});
+}
+
+TEST(PickUps, LastStarShowsTheNoticeAStarAMoverTookIsLost) {
+  Scenario play({".*.*"});
+  EXPECT_SHOWS(play, "stars_left 2, all_stars 0");
+  EXPECT_AFTER(play, "6", "stars_left 1, (1,0) 0/0, all_stars 0");
+  EXPECT_AFTER(play, "66", "stars_left 0, all_stars 1");
+
+  Scenario lost({".*", "", ".*U"});
+  lost.put(2, 2, tile::PurpleBlock, 1);
+  EXPECT_AFTER(lost, "5", "(1,2) 100/11");
+  EXPECT_AFTER(lost, "5", "(1,2) 0/10, stars_left 2");  // the star under it is gone for good
+  EXPECT_AFTER(lost, "6", "stars_left 1, all_stars 0");
+
+  Scenario starless({});
+  EXPECT_AFTER(starless, "56", "stars_left 0, all_stars 0");
+}
+
+TEST(PickUps, CandleDarkensAndRecentresTheView) {
+  Scenario play({".C.C"});
+  // The warning lines follow the figure home.
+  EXPECT_AFTER(play, "a6",
+               "dark_view -1, (1,0) 0/0, view_shift 4 4, figure 2880 2880 1, "
+               "light_spans 2880 3480 2880 3480 2880 3480 2880 3480, face 9");
+  EXPECT_AFTER(play, "adwx", "view_shift 4 4, figure 2880 2880 1");  // locked in the dark
+  EXPECT_AFTER(play, "66", "(3,0) 0/0, dark_view -1, view_shift 4 4, face 9");
+}
+
+TEST(Doors, OnlyMoversPressButtonsAndDoorsOpenInTheTurnAfter) {
+  Scenario walker({".+.", "", "D"});
+  EXPECT_AFTER(walker, "66", "(1,0) 1/0, (0,2) 40/0");
+
+  Scenario play({"..+O", "", "D....D"});
+  EXPECT_AFTER(play, "5", "(2,0) 80/0, (0,2) 40/0, (5,2) 40/0");  // the block rolls onto the button
+  // The pressed button does not come back.
+  EXPECT_AFTER(play, "5", "(0,2) 0/0, (5,2) 0/0, (1,0) 80/0, (2,0) 0/10, play_state 0");
+
+  // Without buttons they open in the first turn, after the door stopped the player's step.
+  Scenario open({".D"});
+  EXPECT_AFTER(open, "6", "player 0 0, (1,0) 0/0");
+  EXPECT_AFTER(open, "6", "player 1 0");
 }
 
 }  // namespace
