@@ -145,7 +145,6 @@ TempNameRandom tempNameRandom = nullptr;
 
 // A new temporary name; the random part comes from the system, or from a seeded engine where
 // the system cannot give it.
-
 std::string newTempName() {
   uint64_t random = 0;
   if (tempNameRandom) {
