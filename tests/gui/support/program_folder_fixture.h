@@ -29,9 +29,10 @@ class ProgramFolderFixture {
   // Writes raw bytes below the program folder.
   std::filesystem::path writeBytes(const std::vector<std::string>& parts,
                                    const std::vector<uint8_t>& bytes) const;
-  std::vector<uint8_t> readBytes(const std::vector<std::string>& parts) const;
 
  private:
+  // The path of parts below the program folder, its folder made.
+  std::filesystem::path below(const std::vector<std::string>& parts) const;
   QTemporaryDir dir_;
 };
 
