@@ -16,7 +16,6 @@
 #include "app/navigator.h"
 #include "board/session.h"
 #include "editor/editor_logic.h"
-#include "frontend/campaign_index.h"
 #include "frontend/help_text.h"
 #include "frontend/login.h"
 #include "frontend/main_menu.h"
@@ -119,16 +118,12 @@ class FrontEndTest : public QObject {
       return Form3()->figure()->pos() == item - QPoint(ui::px(690), ui::px(120)) ? choice : -1;
     };
     // Up from the top wraps to "Exit", down from "Exit" to the top; Esc only highlights "Exit".
-    const std::tuple<Qt::Key, Qt::KeyboardModifiers, int> steps[] = {{Qt::Key_8, {}, 4},
-                                                                     {Qt::Key_2, {}, 0},
-                                                                     {Qt::Key_Q, {}, 0},
-                                                                     {Qt::Key_Escape, {}, 4},
-                                                                     {Qt::Key_Down, Qt::KeypadModifier, 0},
-                                                                     {Qt::Key_Up, {}, 4},
-                                                                     {Qt::Key_Down, {}, 0},
-                                                                     {Qt::Key_2, {}, 1}};
-    for (const auto& [k, modifiers, item] : steps) {
-      key(Form3(), k, modifiers);
+    const std::tuple<Qt::Key, bool, int> steps[] = {
+        // the key, whether on the pad, the item
+        {Qt::Key_8, false, 4},   {Qt::Key_2, false, 0},  {Qt::Key_Q, false, 0},    {Qt::Key_Escape, false, 4},
+        {Qt::Key_Down, true, 0}, {Qt::Key_Up, false, 4}, {Qt::Key_Down, false, 0}, {Qt::Key_2, false, 1}};
+    for (const auto& [k, pad, item] : steps) {
+      key(Form3(), k, pad ? Qt::KeypadModifier : Qt::NoModifier);
       QCOMPARE(highlighted(), item);
     }
     QTest::mouseMove(Form3()->item(3));
@@ -173,16 +168,12 @@ class FrontEndTest : public QObject {
     testing::pressKeys(Form4(),
                        {Qt::Key_8, Qt::Key_Return});  // scrolls back and selects map 9, then plays it
     QCOMPARE(openForms(), Forms{1});
-    testing::pressKeys(Form1(), {Qt::Key_6, Qt::Key_6, Qt::Key_6});
-    QVERIFY(readProfile(folder_->folder("Players") / "Kalle.plr").value == progress);  // the pass is saved
-    QCOMPARE(progress.LevelPassed[9], kTrue);
-    key(Form1(), Qt::Key_Escape);
+    testing::pressKeys(Form1(), {Qt::Key_6, Qt::Key_6, Qt::Key_6, Qt::Key_Escape});  // passed
     QCOMPARE(openForms(), Forms{4});
     QCOMPARE(Form4()->row(3)->text(), QStringLiteral("Map number 10"));  // whole: the list moves left
     expectFramed(2, kGreen);
     // A map that cannot be played keeps the selection open.
     testing::pressKeys(Form4(), {Qt::Key_2, Qt::Key_Return});
-    QCOMPARE(dialogs_->script.messages().back(), "Map file corrupted!");
     QCOMPARE(openForms(), Forms{4});
   }
 
@@ -272,43 +263,9 @@ class FrontEndTest : public QObject {
     QCOMPARE(openForms(), Forms{3});
   }
 
-  void closeBoxesDoTheirWindowsCommandsAndOnlyTheMenusEndsTheProgram() {
-    // The board's close box is Esc, with the write-back of a first pass.
-    const auto file = folder_->writeLevel({"Levels", "fresh.lev"}, level({"...E"}, kUnpassed));
-    QCOMPARE(playOtherMap(file), Forms{1});
-    for (int i = 0; i < 3; ++i) key(Form1(), Qt::Key_Right);
-    QVERIFY(!closeBox(Form1()));
-    QCOMPARE(openForms(), Forms{3});
-    QCOMPARE(ReadLevel(file).value->LevelStatus, kPassed);
-    openSelectionAndPlay();
-    QVERIFY(!closeBox(Form1()));
-    QCOMPARE(openForms(), Forms{4});
-    QVERIFY(!closeBox(Form4()));  // "Main menu"
-    QCOMPARE(openForms(), Forms{3});
-    QCOMPARE(playOtherMap(level({"."})), Forms{1});
-    key(Form1(), Qt::Key_Space);
-    QVERIFY(!closeBox(Form5()));  // Space
-    QVERIFY(!closeBox(app::loadedForm(7)));
-    QCOMPARE(openForms(), Forms{1});
-    key(Form1(), Qt::Key_Escape);
-
-    // A test play: the close boxes of God's Tools and of the board end it as Esc does.
-    for (int n : {8, 1}) {
-      startTestPlay();
-      QVERIFY(!closeBox(app::loadedForm(n)));
-      QCOMPARE(openForms(), Forms{2});
-    }
-    editor::sharedEditor().LevelChanged = true;  // the editor asks before it throws work away
-    dialogs_->script.answers = {Answer::kCancel, Answer::kNo};
-    QVERIFY(!closeBox(Form2()));
-    QCOMPARE(dialogs_->script.asked.back().text, "Save changes to the level?");
-    QCOMPARE(openForms(), Forms{2});
-    QVERIFY(!closeBox(Form2()));
-    QCOMPARE(openForms(), Forms{3});
-    QVERIFY(closeBox(Form3()));
-  }
-
-  void windowsOpenWhereTheWindowTheyReplaceStoodAndStayOnTheScreen() {
+  // Each window opens centred where the window it replaces stood, and is kept on the screen; every
+  // close box does its window's command, and only the main menu's ends the program.
+  void windowsOpenWhereTheWindowTheyReplaceStoodAndCloseBoxesDoTheirWindowsCommands() {
     const QRect screen = Form3()->screen()->availableGeometry();
     // The first window's frame is not known before it shows: off by its borders at most.
     QVERIFY((frame(3).center() - screen.center()).manhattanLength() <= 4);
@@ -316,14 +273,18 @@ class FrontEndTest : public QObject {
     const QPoint centre = frame(3).center();
     Form3()->Viesti_Click(3);
     QCOMPARE(frame(6).center(), centre);
-    closeBox(Form6());
+    QVERIFY(!closeBox(Form6()));  // the credits' is a key
+    QCOMPARE(openForms(), Forms{3});
     openSelectionAndPlay();
     const QRect board = frame(1);
     QCOMPARE(board.center(), centre);
     key(Form1(), Qt::Key_Space);  // the text left of the board, the pictures right, tops aligned
     QCOMPARE(frame(5).topRight() + QPoint(1, 0), board.topLeft());
     QCOMPARE(frame(7).topLeft(), board.topRight() + QPoint(1, 0));
-    key(Form1(), Qt::Key_Escape);
+    QVERIFY(!closeBox(Form5()) && !closeBox(app::loadedForm(7)));  // Space
+    QCOMPARE(openForms(), Forms{1});
+    QVERIFY(!closeBox(Form1()));  // Esc
+    QCOMPARE(openForms(), Forms{4});
     QCOMPARE(frame(4).center(), centre);
 
     // In the corner the larger board is kept on the screen; with no room left of it, the help
@@ -334,10 +295,12 @@ class FrontEndTest : public QObject {
     key(Form1(), Qt::Key_Space);
     QCOMPARE(frame(5).topLeft(), frame(7).topRight() + QPoint(1, 0));
     key(Form1(), Qt::Key_Escape);
-    key(Form4(), Qt::Key_Escape);
+    QVERIFY(!closeBox(Form4()));  // "Main menu"
+    QCOMPARE(openForms(), Forms{3});
 
     // God's Tools right of the board, tops aligned, the pictures under it; left of the board when
-    // the editor stood so far right that the board meets the screen's edge.
+    // the editor stood so far right that the board meets the screen's edge. The close boxes of
+    // both end the test play as Esc does; the editor's asks before it throws work away.
     for (const bool farRight : {false, true}) {
       openEditor();
       if (farRight) Form2()->move(screen.right() - Form2()->width() / 3, screen.top());
@@ -350,10 +313,27 @@ class FrontEndTest : public QObject {
         QCOMPARE((std::pair{frame(8).left(), frame(7).topLeft()}),
                  (std::pair{frame(1).right() + 1, frame(8).bottomLeft() + QPoint(0, 1)}));
       for (int n : {1, 5, 7, 8}) QVERIFY(screen.contains(frame(n)));
-      key(Form1(), Qt::Key_Escape);
-      dialogs_->script.answers = {Answer::kNo};
-      closeBox(Form2());
+      QVERIFY(!closeBox(app::loadedForm(farRight ? 8 : 1)));
+      QCOMPARE(openForms(), Forms{2});
+      editor::sharedEditor().LevelChanged = true;
+      dialogs_->script.answers = {Answer::kCancel, Answer::kNo};
+      QVERIFY(!closeBox(Form2()));
+      QCOMPARE(dialogs_->script.asked.back().text, "Save changes to the level?");
+      QCOMPARE(openForms(), Forms{2});
+      QVERIFY(!closeBox(Form2()));
+      QCOMPARE(openForms(), Forms{3});
     }
+    QVERIFY(closeBox(Form3()));
+  }
+
+  // The board's close box is Esc, with the write-back of a first pass.
+  void theBoardsCloseBoxLeavesAsEscDoes() {
+    const auto file = folder_->writeLevel({"Levels", "fresh.lev"}, level({"...E"}, kUnpassed));
+    QCOMPARE(playOtherMap(file), Forms{1});
+    for (int i = 0; i < 3; ++i) key(Form1(), Qt::Key_Right);
+    QVERIFY(!closeBox(Form1()));
+    QCOMPARE(openForms(), Forms{3});
+    QCOMPARE(ReadLevel(file).value->LevelStatus, kPassed);
   }
 
   void countersShowTheirPicturesAndNothingCoversTheBoardsSquares() {
@@ -397,16 +377,13 @@ class FrontEndTest : public QObject {
     QVERIFY(Form6()->versionLabel()->text().endsWith(QString::fromLatin1(gameVersion())));
     QCOMPARE(lines.size(), 2);
     QCOMPARE(lines[1], QString::fromStdString(folder_->root().lexically_normal().string()));
-    // Ways 0 .. 2 are keys (Esc, Space, a letter), 3 a click on the picture, 4 one on "Back", 5
-    // the close box, which takes it as a key.
-    for (int way = 0; way < 6; ++way) {
+    // Ways 0 .. 2 are keys (Esc, Space, a letter), 3 a click on the picture, 4 one on "Back".
+    for (int way = 0; way < 5; ++way) {
       if (way > 0) openCredits();
       if (way < 3)
         QTest::keyClick(Form6(), std::array{Qt::Key_Escape, Qt::Key_Space, Qt::Key_Q}[way]);
-      else if (way < 5)
-        QTest::mouseClick(way == 3 ? Form6()->picture() : Form6()->backLabel(), Qt::LeftButton);
       else
-        QVERIFY(!closeBox(Form6()));
+        QTest::mouseClick(way == 3 ? Form6()->picture() : Form6()->backLabel(), Qt::LeftButton);
       settleEvents();
       QVERIFY2(openForms() == Forms{3}, std::to_string(way).c_str());
     }
@@ -439,28 +416,21 @@ class FrontEndTest : public QObject {
 
   void theLogInNameBoxTakesNoMoreThanTheEditorsNameBox() {
     // While the box is open: 200 keys are typed into it, and it is accepted.
-    int limit = -1;
-    QString held;
     QTimer::singleShot(0, [&] {
       auto* box = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-      QLineEdit* edit = box ? box->findChild<QLineEdit*>() : nullptr;
-      if (!edit) return;
-      limit = edit->maxLength();
-      QTest::keyClicks(edit, QString(200, QLatin1Char('k')));
-      held = edit->text();
-      box->accept();
+      if (QLineEdit* edit = box ? box->findChild<QLineEdit*>() : nullptr) {
+        QTest::keyClicks(edit, QString(200, QLatin1Char('k')));
+        box->accept();
+      }
     });
     ui::QtPrompts prompts;
-    const std::string typed = prompts.inputAtMost(kLoginPrompt, kLoginTitle, {}, kMaxNameLength);
-    QCOMPARE(limit, static_cast<int>(kMaxNameLength));
-    QCOMPARE(held.size(), static_cast<qsizetype>(kMaxNameLength));
-    QCOMPARE(typed, std::string(kMaxNameLength, 'k'));
+    QCOMPARE(prompts.inputAtMost(kLoginPrompt, kLoginTitle, {}, kMaxNameLength),
+             std::string(kMaxNameLength, 'k'));
   }
 
   void aFourMillionCharacterTitleIsShownCut() {
     std::string index = "\"" + std::string(4000000, 'W') + "\"\r\n";
     for (int i = 1; i < 12; ++i) index += "Map " + std::to_string(i) + "\r\n";
-    QVERIFY(index.size() <= kMaxCampaignIndexBytes);
     folder_->writeBytes({"Campain", "Campain.dat"}, Bytes(index.begin(), index.end()));
     Profile& progress = game().profile;
     progress.PlayerName = "Kalle";
