@@ -115,11 +115,9 @@ class CheckLevelTest : public QObject {
     const EditorSeen before = seen();
     bool cancelled = false;
     checkWith([&](CheckLevelWindow* check) {
-      QCOMPARE(check->windowTitle(), QStringLiteral("Check level"));
+      // The progress shows while the search goes on.
       QTRY_VERIFY(text(check).contains(QStringLiteral("States searched: ")) &&
                   !text(check).contains(QStringLiteral("States searched: 0\n")));
-      QVERIFY(text(check).contains(QStringLiteral("States per second: ")));
-      QVERIFY(text(check).contains(QStringLiteral("Time: ")));
       QVERIFY(check->searching() && button(check, "Cancel")->isVisible());
       QVERIFY(!button(check, "ShowMe")->isVisible());
       QVERIFY(testing::saveShot(check, QStringLiteral("check_level_searching")));
