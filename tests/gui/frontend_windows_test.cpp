@@ -118,8 +118,8 @@ class FrontEndTest : public QObject {
       return Form3()->figure()->pos() == item - QPoint(ui::px(690), ui::px(120)) ? choice : -1;
     };
     // Up from the top wraps to "Exit", down from "Exit" to the top; Esc only highlights "Exit".
+    // Each step: the key, whether it is the pad's, and the item then highlighted.
     const std::tuple<Qt::Key, bool, int> steps[] = {
-        // the key, whether on the pad, the item
         {Qt::Key_8, false, 4},   {Qt::Key_2, false, 0},  {Qt::Key_Q, false, 0},    {Qt::Key_Escape, false, 4},
         {Qt::Key_Down, true, 0}, {Qt::Key_Up, false, 4}, {Qt::Key_Down, false, 0}, {Qt::Key_2, false, 1}};
     for (const auto& [k, pad, item] : steps) {
@@ -148,8 +148,8 @@ class FrontEndTest : public QObject {
     QTest::mouseClick(Form4()->row(0), Qt::LeftButton);
     QTest::mouseClick(Form4()->row(4), Qt::LeftButton);  // locked: ignored
     expectFramed(0, kAquamarine);
-    testing::pressKeys(Form4(),
-                       {Qt::Key_8, Qt::Key_Return});  // scrolls back and selects map 9, then plays it
+    // 8 scrolls back and selects map 9, Enter plays it.
+    testing::pressKeys(Form4(), {Qt::Key_8, Qt::Key_Return});
     QCOMPARE(openForms(), Forms{1});
     testing::pressKeys(Form1(), {Qt::Key_6, Qt::Key_6, Qt::Key_6, Qt::Key_Escape});  // passed
     QCOMPARE(openForms(), Forms{4});
