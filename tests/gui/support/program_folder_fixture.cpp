@@ -46,7 +46,6 @@ bool saveShot(QWidget* window, const QString& name) {
 }
 
 ProgramFolderFixture::ProgramFolderFixture() {
-  if (!dir_.isValid()) throw std::runtime_error("cannot make a temporary folder");
   for (const char* name : {"Levels", "Campain", "Players"}) fs::create_directories(root() / name);
   setProgramFolder(root());
   app::unloadAll();
@@ -59,10 +58,6 @@ ProgramFolderFixture::ProgramFolderFixture() {
 ProgramFolderFixture::~ProgramFolderFixture() {
   app::unloadAll();
   settleEvents();
-}
-
-fs::path ProgramFolderFixture::root() const {
-  return fs::path(dir_.path().toStdString());
 }
 
 fs::path ProgramFolderFixture::below(const std::vector<std::string>& parts) const {
