@@ -190,6 +190,8 @@ class EditorViewTest : public QObject {
     editor::sharedEditor().SelectedTile = tile::Star;
     auto* undo = child<QPushButton>("Undo");
     auto* redo = child<QPushButton>("Redo");
+    QVERIFY(undo->toolTip().contains("Ctrl+Z") && redo->toolTip().contains("Ctrl+Y") &&
+            redo->toolTip().contains("Ctrl+Shift+Z"));  // the buttons name their keys
     QVERIFY(!undo->isEnabled() && !redo->isEnabled());
     // Down on (0, 0), across (1, 0) and (2, 0), off the map at (-1, 0) and back: no message.
     QTest::mousePress(square(40), Qt::LeftButton);
