@@ -132,7 +132,7 @@ class CheckLevelTest : public QObject {
     QVERIFY(dialogs.script.asked.empty());
   }
 
-  void showMePlaysTheWaySteeredFromGodsToolsUntilAMoveKeyAndEscBringsTheEditorBack() {
+  void showMePlaysTheWaySteeredFromGodsToolsAndEscBringsTheEditorBack() {
     // The exit five steps to the right; the star one step down, which costs two turns more.
     editorWith(testing::levelFromPicture({".....E", "*#####"}, '#'));
     const EditorSeen before = seen();
@@ -165,12 +165,11 @@ class CheckLevelTest : public QObject {
              QStringLiteral("Paused at %1 of 7 - Ctrl+P go on, Ctrl+Space step").arg(paused + 1));
     QVERIFY(testing::saveShot(Form1(), QStringLiteral("show_me_paused")));
     QTest::keyClick(Form8(), Qt::Key_P, Qt::ControlModifier);
-    QTest::keyClick(Form1(), Qt::Key_4);  // the player steps back: the rest is his
-    const BytePos at = game().PlayerPos;
-    QCOMPARE(playback->state(), Playback::State::kTakenOver);
-    QTest::qWait(700);
-    QCOMPARE(game().PlayerPos, at);
-    QVERIFY(Form1()->findChild<QLabel*>("Label1")->text().startsWith(QStringLiteral("Your play from turn")));
+    QTRY_COMPARE(playback->state(), Playback::State::kDone);
+    QCOMPARE(int(game().PlayState), 2);
+    QTest::qWait(400);
+    QCOMPARE(testing::openForms(), (QList<int>{1, -2, 8}));  // the board stays open at the end
+    QVERIFY(testing::saveShot(Form1(), QStringLiteral("show_me_done")));
 
     QTest::keyClick(Form1(), Qt::Key_Escape);
     testing::settleEvents();
@@ -180,6 +179,22 @@ class CheckLevelTest : public QObject {
     // Nothing was saved, and the play recorded nothing.
     QVERIFY(filesIn(folder->folder("Levels")).isEmpty() && filesIn(folder->folder("Players")).isEmpty());
     QVERIFY(dialogs.script.asked.empty());
+  }
+
+  void aMoveKeyTakesOver() {
+    editorWith(testing::levelFromPicture({"...........E"}, '#'));
+    checkWith([&](CheckLevelWindow* check) {
+      QTRY_VERIFY(!check->searching());
+      QTest::mouseClick(button(check, "ShowMe"), Qt::LeftButton);
+    });
+    const Playback* playback = Form1()->playback();
+    QTRY_VERIFY(playback != nullptr && playback->turnsPlayed() >= 2);
+    QTest::keyClick(Form1(), Qt::Key_4);  // the player steps back: the rest is his
+    const BytePos at = game().PlayerPos;
+    QCOMPARE(playback->state(), Playback::State::kTakenOver);
+    QTest::qWait(700);
+    QCOMPARE(game().PlayerPos, at);
+    QVERIFY(Form1()->findChild<QLabel*>("Label1")->text().startsWith(QStringLiteral("Your play from turn")));
   }
 
   void searchFurtherDoublesTheLimits() {
