@@ -281,7 +281,9 @@ class EditorViewTest : public QObject {
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("before"));
   }
 
-  void backFromATestPlayNoBoxHasTheKeyboard() {
+  void backFromATestPlayNoBoxHasTheKeyboardAndTheHistoryIsKept() {
+    editor::sharedEditor().SelectedTile = tile::Star;
+    QTest::mouseClick(square(40), Qt::LeftButton);
     QTest::mouseClick(box(0), Qt::LeftButton);
     QCOMPARE(run(0, {"Trip"}), QStringList{"Save level: Name:"});  // save and play
     QCOMPARE(testing::openForms(), (QList<int>{1, 8}));
@@ -293,6 +295,8 @@ class EditorViewTest : public QObject {
     QCOMPARE(QApplication::focusWidget(), w);
     key(Qt::Key_X);
     QCOMPARE(box(0)->text(), QStringLiteral("Trip"));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(codes(0, 0, 0), QStringLiteral("0"));
   }
 
   void theNoteClosesUnderAClickThatStillDoesWhatItWasAimedAt() {

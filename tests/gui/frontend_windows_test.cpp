@@ -151,7 +151,8 @@ class FrontEndTest : public QObject {
     // 8 scrolls back and selects map 9, Enter plays it.
     testing::pressKeys(Form4(), {Qt::Key_8, Qt::Key_Return});
     QCOMPARE(openForms(), Forms{1});
-    testing::pressKeys(Form1(), {Qt::Key_6, Qt::Key_6, Qt::Key_6, Qt::Key_Escape});  // passed
+    testing::pressKeys(Form1(), {Qt::Key_6, Qt::Key_6, Qt::Key_6, Qt::Key_Escape});    // passed
+    QVERIFY(readProfile(folder_->folder("Players") / "Kalle.plr").value == progress);  // and saved
     QCOMPARE(openForms(), Forms{4});
     QCOMPARE(Form4()->row(3)->text(), QStringLiteral("Map number 10"));  // whole: the list moves left
     expectFramed(2, kGreen);
@@ -201,6 +202,7 @@ class FrontEndTest : public QObject {
   }
 
   void theBoardTakesArrowsAndThePadAndItsHelpWindowsPassKeysOn() {
+    QCOMPARE(playOtherMap(level({"...E"}, kCampaignMap)), Forms{3});  // refused: no board
     QCOMPARE(playOtherMap(level({"....", "", "..O"})), Forms{1});
     const Session opened = sharedSession();
     key(Form1(), Qt::Key_Right);
