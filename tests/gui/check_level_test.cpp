@@ -1,8 +1,9 @@
-// "Check level" and "Show me" in the windows: Ctrl+K opens the check over the editor and shows the
-// search's progress; Cancel closes it at once and leaves everything as it was; the answer's
-// "Show me" plays the way on the board with God's Tools beside it, steered with Ctrl+P and
-// Ctrl+Space also from God's Tools, until a move key takes over; and Esc brings the editor back
-// exactly as it was, with no file written.
+// "Check level" and "Show me" in the windows (what they answer and play has engine tests): Ctrl+K
+// opens the check over the editor and shows the search's progress; Cancel closes it at once and
+// leaves everything as it was; "Search further" searches again; the answer's "Show me" plays the
+// way on the board with God's Tools beside it, steered with Ctrl+P and Ctrl+Space also from God's
+// Tools, until a move key takes over; and Esc brings the editor back exactly as it was, with no
+// file written.
 #include <QApplication>
 #include <QDir>
 #include <QLabel>
@@ -114,11 +115,9 @@ class CheckLevelTest : public QObject {
     const EditorSeen before = seen();
     bool cancelled = false;
     checkWith([&](CheckLevelWindow* check) {
-      QCOMPARE(check->windowTitle(), QStringLiteral("Check level"));
+      // The progress shows while the search goes on.
       QTRY_VERIFY(text(check).contains(QStringLiteral("States searched: ")) &&
                   !text(check).contains(QStringLiteral("States searched: 0\n")));
-      QVERIFY(text(check).contains(QStringLiteral("States per second: ")));
-      QVERIFY(text(check).contains(QStringLiteral("Time: ")));
       QVERIFY(check->searching() && button(check, "Cancel")->isVisible());
       QVERIFY(!button(check, "ShowMe")->isVisible());
       QVERIFY(testing::saveShot(check, QStringLiteral("check_level_searching")));
@@ -133,7 +132,7 @@ class CheckLevelTest : public QObject {
     QVERIFY(dialogs.script.asked.empty());
   }
 
-  void showMePlaysTheWayAndEscBringsTheEditorBack() {
+  void showMePlaysTheWaySteeredFromGodsToolsAndEscBringsTheEditorBack() {
     // The exit five steps to the right; the star one step down, which costs two turns more.
     editorWith(testing::levelFromPicture({".....E", "*#####"}, '#'));
     const EditorSeen before = seen();
@@ -167,8 +166,7 @@ class CheckLevelTest : public QObject {
     QVERIFY(testing::saveShot(Form1(), QStringLiteral("show_me_paused")));
     QTest::keyClick(Form8(), Qt::Key_P, Qt::ControlModifier);
     QTRY_COMPARE(playback->state(), Playback::State::kDone);
-    QCOMPARE((std::pair{int(game().PlayState), sharedSession().board.controls.allStarsVisible}),
-             (std::pair{2, true}));
+    QCOMPARE(int(game().PlayState), 2);
     QTest::qWait(400);
     QCOMPARE(testing::openForms(), (QList<int>{1, -2, 8}));  // the board stays open at the end
     QVERIFY(testing::saveShot(Form1(), QStringLiteral("show_me_done")));
@@ -178,28 +176,9 @@ class CheckLevelTest : public QObject {
     QCOMPARE(testing::openForms(), QList<int>{2});
     QVERIFY(seen() == before);
     QVERIFY(Form2()->isVisible());
-    // Nothing was saved, and passing the level recorded nothing.
+    // Nothing was saved, and the play recorded nothing.
     QVERIFY(filesIn(folder->folder("Levels")).isEmpty() && filesIn(folder->folder("Players")).isEmpty());
     QVERIFY(dialogs.script.asked.empty());
-  }
-
-  void searchFurtherDoublesTheLimits() {
-    // Ten steps to the exit, each a state: eight states are too few, sixteen enough.
-    CheckLevelWindow check(testing::levelFromPicture({"..........E"}, '#'), nullptr, {8, 64 << 20});
-    check.show();
-    QTRY_VERIFY(!check.searching());
-    QVERIFY(text(&check).startsWith(
-        QStringLiteral("No answer yet.\nThe search stopped at its limit of 8 states")));
-    QVERIFY(button(&check, "SearchFurther")->isVisible() && !button(&check, "ShowMe")->isVisible());
-    QVERIFY(check.findChild<QLabel*>("Limits")->text().endsWith(
-        QStringLiteral("Limits: 8 states, 64 MB of memory.")));
-    QTest::mouseClick(button(&check, "SearchFurther"), Qt::LeftButton);
-    QTRY_VERIFY(!check.searching());
-    QCOMPARE(text(&check),
-             QStringLiteral("This level can be passed!\nThe shortest way to the exit takes 10 turns."));
-    QVERIFY(check.findChild<QLabel*>("Limits")->text().endsWith(
-        QStringLiteral("Limits: 16 states, 128 MB of memory.")));
-    QVERIFY(button(&check, "ShowMe")->isVisible() && !button(&check, "SearchFurther")->isVisible());
   }
 
   void aMoveKeyTakesOver() {
@@ -209,18 +188,28 @@ class CheckLevelTest : public QObject {
       QTest::mouseClick(button(check, "ShowMe"), Qt::LeftButton);
     });
     const Playback* playback = Form1()->playback();
-    QVERIFY(playback != nullptr);
-    QTRY_VERIFY(playback->turnsPlayed() >= 2);
+    QTRY_VERIFY(playback != nullptr && playback->turnsPlayed() >= 2);
     QTest::keyClick(Form1(), Qt::Key_4);  // the player steps back: the rest is his
     const BytePos at = game().PlayerPos;
     QCOMPARE(playback->state(), Playback::State::kTakenOver);
     QTest::qWait(700);
     QCOMPARE(game().PlayerPos, at);
     QVERIFY(Form1()->findChild<QLabel*>("Label1")->text().startsWith(QStringLiteral("Your play from turn")));
-    QTest::keyClick(Form1(), Qt::Key_Escape);
-    testing::settleEvents();
-    QCOMPARE(testing::openForms(), QList<int>{2});
-    QCOMPARE(int(game().level.code(11, 0)), int(tile::Exit));
+  }
+
+  void searchFurtherDoublesTheLimits() {
+    // Ten steps to the exit, each a state: eight states are too few, sixteen enough.
+    CheckLevelWindow check(testing::levelFromPicture({"..........E"}, '#'), nullptr, {8, 64 << 20});
+    check.show();
+    QTRY_VERIFY(!check.searching());
+    QVERIFY(text(&check).startsWith(QStringLiteral("No answer yet.")));
+    QVERIFY(button(&check, "SearchFurther")->isVisible() && !button(&check, "ShowMe")->isVisible());
+    QTest::mouseClick(button(&check, "SearchFurther"), Qt::LeftButton);
+    QTRY_VERIFY(!check.searching());
+    QVERIFY(text(&check).startsWith(QStringLiteral("This level can be passed!")));
+    QVERIFY(check.findChild<QLabel*>("Limits")->text().endsWith(
+        QStringLiteral("Limits: 16 states, 128 MB of memory.")));
+    QVERIFY(button(&check, "ShowMe")->isVisible() && !button(&check, "SearchFurther")->isVisible());
   }
 };
 

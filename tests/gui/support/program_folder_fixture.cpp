@@ -46,7 +46,6 @@ bool saveShot(QWidget* window, const QString& name) {
 }
 
 ProgramFolderFixture::ProgramFolderFixture() {
-  if (!dir_.isValid()) throw std::runtime_error("cannot make a temporary folder");
   for (const char* name : {"Levels", "Campain", "Players"}) fs::create_directories(root() / name);
   setProgramFolder(root());
   app::unloadAll();
@@ -61,14 +60,15 @@ ProgramFolderFixture::~ProgramFolderFixture() {
   settleEvents();
 }
 
-fs::path ProgramFolderFixture::root() const {
-  return fs::path(dir_.path().toStdString());
-}
-
-fs::path ProgramFolderFixture::writeLevel(const std::vector<std::string>& parts, const Level& level) const {
+fs::path ProgramFolderFixture::below(const std::vector<std::string>& parts) const {
   fs::path path = root();
   for (const auto& p : parts) path /= p;
   fs::create_directories(path.parent_path());
+  return path;
+}
+
+fs::path ProgramFolderFixture::writeLevel(const std::vector<std::string>& parts, const Level& level) const {
+  const fs::path path = below(parts);
   if (const std::string failure = WriteLevel(path, level); !failure.empty())
     throw std::runtime_error(failure);
   return path;
@@ -76,19 +76,10 @@ fs::path ProgramFolderFixture::writeLevel(const std::vector<std::string>& parts,
 
 fs::path ProgramFolderFixture::writeBytes(const std::vector<std::string>& parts,
                                           const std::vector<uint8_t>& bytes) const {
-  fs::path path = root();
-  for (const auto& p : parts) path /= p;
-  fs::create_directories(path.parent_path());
+  const fs::path path = below(parts);
   std::ofstream out(path, std::ios::binary | std::ios::trunc);
   out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   return path;
-}
-
-std::vector<uint8_t> ProgramFolderFixture::readBytes(const std::vector<std::string>& parts) const {
-  fs::path path = root();
-  for (const auto& p : parts) path /= p;
-  std::ifstream in(path, std::ios::binary);
-  return std::vector<uint8_t>(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 }  // namespace quobbles::testing

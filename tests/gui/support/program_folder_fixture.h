@@ -6,13 +6,13 @@
 
 #include <QList>
 #include <QString>
-#include <QTemporaryDir>
 #include <QWidget>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "state/game_state.h"
+#include "support/temp_folder.h"
 
 namespace quobbles::testing {
 
@@ -21,7 +21,7 @@ class ProgramFolderFixture {
   ProgramFolderFixture();
   ~ProgramFolderFixture();
 
-  std::filesystem::path root() const;
+  const std::filesystem::path& root() const { return dir_.path(); }
   std::filesystem::path folder(const std::string& name) const { return root() / name; }
 
   // Writes a level file below the program folder, e.g. writeLevel({"Levels", "abc.lev"}, level).
@@ -29,10 +29,11 @@ class ProgramFolderFixture {
   // Writes raw bytes below the program folder.
   std::filesystem::path writeBytes(const std::vector<std::string>& parts,
                                    const std::vector<uint8_t>& bytes) const;
-  std::vector<uint8_t> readBytes(const std::vector<std::string>& parts) const;
 
  private:
-  QTemporaryDir dir_;
+  // The path of parts below the program folder, its folder made.
+  std::filesystem::path below(const std::vector<std::string>& parts) const;
+  TempFolder dir_;
 };
 
 // Lets queued deletions and events run, so unloaded windows are really gone.
