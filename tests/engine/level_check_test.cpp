@@ -95,6 +95,8 @@ TEST(LevelCheck, StopsAtItsLimitsAndSearchesFurtherWithThemRaised) {
   // The memory limit, named in megabytes.
   const CheckAnswer full = checked(hangerRoom(true), {1'000'000, 1 << 20});
   EXPECT_EQ(full.plain.limit, solver::SolveResult::Limit::kMemory);
+  EXPECT_TRUE(full.plain.states > 1000 && full.plain.peakBytes > 0 && full.plain.peakBytes <= 1 << 20)
+      << full.plain.states << " states, " << full.plain.peakBytes << " bytes";
   EXPECT_NE(answerText(full).find("stopped at its memory limit of 1 MB without"), std::string::npos)
       << answerText(full);
 
