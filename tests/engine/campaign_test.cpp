@@ -2,8 +2,13 @@
 // whose stored solutions pass, and together the maps show every tile of the editor's palette,
 // need every special and, from map 3 on, make the player think: the level maker's bench
 // (quobbles-mapcheck) finds no plain walk that passes them. Act two (maps 21 on) uses the whole
-// board. The solver's figures for every map, and the difficulty they show, are in
-// solver_campaign_test.cpp.
+// board. The solver's answers on every map and star mission may not change as the search gets
+// faster: the fewest turns and the states searched are recorded (tests/data/solver_campaign.txt),
+// and the states may only go down from what the first solver searched. Every search stays within
+// 400 000 states, and act two is hard: each map takes at least 40 turns and 20 000 states, its
+// last five 80 turns and 200 000 states. The figures are printed, so that the difficulty curve
+// can be read in the test log. The end states of the stored solutions are compared with recorded
+// dumps in campaign_dumps_test.cpp.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,7 +16,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -37,7 +44,7 @@ const fs::path kMaps = fs::path(QUOBBLES_SOURCE_DIR) / "data" / "campaign-maps";
 constexpr int64_t kStateBudget = 400'000;  // every search stays within it
 
 // Act two, maps 21 to 40: each spans the board.
-constexpr int kActTwo = 21, kActTwoEnd = 41;
+constexpr int kActTwo = 21, kFinale = 36, kActTwoEnd = 41;
 constexpr int kActTwoSpan = 30;  // columns and rows open from (0, 0)
 
 // The sanitizer build leaves out the searches: they would take minutes.
@@ -95,6 +102,32 @@ std::string benchReport(int number) {
   return all.substr(from, all.find(mapFile(number + 1).string() + "  \"", from) - from);
 }
 
+// The solver's figures: "MapN plain" or "MapN stars" -> fewest turns, states, states before.
+struct Recorded {
+  int turns = 0;
+  int64_t states = 0, statesBefore = 0;
+};
+const std::map<std::string, Recorded>& recorded() {
+  static const std::map<std::string, Recorded> figures = [] {
+    std::ifstream in(fs::path(QUOBBLES_SOURCE_DIR) / "tests" / "data" / "solver_campaign.txt");
+    std::map<std::string, Recorded> out;
+    for (std::string line; std::getline(in, line);) {
+      if (line.empty() || line[0] == '#') continue;
+      std::istringstream fields(line);
+      std::string map, mission;
+      Recorded r;
+      fields >> map >> mission >> r.turns >> r.states >> r.statesBefore;
+      out[map + " " + mission] = r;
+    }
+    return out;
+  }();
+  return figures;
+}
+
+bool hasStars(const Level& level) {
+  return std::count(level.MapGrid.begin(), level.MapGrid.end(), tile::Star) > 0;
+}
+
 TEST(Campaign, IndexNamesEveryMapAndTheMapsShowEveryPaletteTileAndNeedEverySpecial) {
   const std::vector<std::string> names = titles();
   ASSERT_GE(names.size(), static_cast<std::size_t>(kActTwoEnd));
@@ -106,6 +139,7 @@ TEST(Campaign, IndexNamesEveryMapAndTheMapsShowEveryPaletteTileAndNeedEverySpeci
   for (const auto& row : editor::paletteRows())
     for (const Tile* entry : row) palette.insert(entry->code);
   int starMissions = 0, actTwoStarMissions = 0;
+  std::set<std::string> missions;  // every map, and its star mission if it has stars
   for (int n = 0; n < static_cast<int>(names.size()); ++n) {
     expected.insert("Map" + std::to_string(n) + ".txt");
     const LevelText map = campaignMap(n);
@@ -115,7 +149,10 @@ TEST(Campaign, IndexNamesEveryMapAndTheMapsShowEveryPaletteTileAndNeedEverySpeci
     needed.insert(map.needs.begin(), map.needs.end());  // each claim is proved by NeededSpecialsAreNeeded
     starMissions += !map.starSolution.empty();          // each one passes by its stored keys
     actTwoStarMissions += actTwo && !map.starSolution.empty();
+    missions.insert("Map" + std::to_string(n) + " plain");
+    if (hasStars(map.level)) missions.insert("Map" + std::to_string(n) + " stars");
   }
+  for (const auto& [name, figure] : recorded()) EXPECT_TRUE(missions.count(name)) << name << " is no mission";
   EXPECT_EQ(files, expected) << "one MapN.txt for every title, and no other";
   EXPECT_EQ(used, palette) << "every code of the editor's palette, and no other";
   EXPECT_EQ(usedInActTwo, palette) << "act two on its own shows the whole palette again";
@@ -146,9 +183,8 @@ TEST_P(CampaignMaps, IsACampaignMapWhoseStoredSolutionsPassAndNoPlainWalkDoes) {
             (std::tuple{n, kCampaignMap, titles()[n]}));
   EXPECT_EQ(decodeLevel(encodeLevel(t.level)).value, t.level);  // as the game reads it
   // A map with stars stores how to get them all.
-  const bool hasStars = std::count(t.level.MapGrid.begin(), t.level.MapGrid.end(), tile::Star) > 0;
-  EXPECT_EQ(!t.starSolution.empty(), hasStars);
-  for (bool stars : {false, hasStars}) {
+  EXPECT_EQ(!t.starSolution.empty(), hasStars(t.level));
+  for (bool stars : {false, hasStars(t.level)}) {
     const Session s = played(t.level, stars ? t.starSolution : t.solution);
     EXPECT_TRUE(s.game.PlayState == 2 && (!stars || s.board.controls.allStarsVisible)) << stars;
   }
@@ -185,6 +221,35 @@ TEST_P(CampaignMaps, NeededSpecialsAreNeeded) {
     const SolveResult r = solve(without, false, kStateBudget);
     EXPECT_EQ(r.verdict, SolveResult::Verdict::kUnsolvable)
         << "passable without " << int(pickUp) << ": " << r.keys;
+  }
+}
+
+TEST_P(CampaignMaps, SolverFindsTheRecordedFewestTurnsAndStates) {
+  const int n = GetParam();
+  const Level level = campaignMap(n).level;
+  for (bool stars : {false, true}) {
+    if (stars && !hasStars(level)) continue;
+    const std::string name = "Map" + std::to_string(n) + (stars ? " stars" : " plain");
+    const auto found = recorded().find(name);
+    ASSERT_NE(found, recorded().end()) << name << " has no line in tests/data/solver_campaign.txt";
+    const Recorded& want = found->second;
+    solver::SolveOptions options;
+    options.allStars = stars;
+    const SolveResult r = solve(level, options);
+    EXPECT_EQ((std::tuple{r.verdict, r.turns, r.states}),
+              (std::tuple{SolveResult::Verdict::kSolved, want.turns, want.states}))
+        << name << ": " << r.keys;
+    EXPECT_LE(want.states, want.statesBefore) << name;
+    EXPECT_LE(r.states, kStateBudget) << name;
+    std::printf("[ difficulty ] Map%-2d %-20s %s %4d turns %7lld states\n", n, level.LevelName.c_str(),
+                stars ? "every star" : "          ", r.turns, static_cast<long long>(r.states));
+    if (!stars && n >= kActTwo && n < kActTwoEnd) {
+      EXPECT_GE(r.states, n >= kFinale ? 200'000 : 20'000) << name << ": searched before the solution";
+      EXPECT_GE(r.turns, n >= kFinale ? 80 : 40) << name;
+    }
+    const Session s = played(level, r.keys);
+    EXPECT_TRUE(s.game.PlayState == 2 && (!stars || s.board.controls.allStarsVisible))
+        << name << ": " << r.keys;
   }
 }
 

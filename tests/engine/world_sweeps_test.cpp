@@ -149,8 +149,10 @@ struct Crowd {
                                        << working(b.game) << sim::dump(b);
 }
 
+// The activation also says whether it started a block: exactly when a light went on.
 TEST(WorldSweeps, LeaveWhatTheSquareBySquareRulesLeave) {
   Crowd crowd(13);
+  int started = 0;
   for (int round = 0; round < 400; ++round) {
     Session fast = crowd.session(), plain = fast;
     world::Viholliset_liikkeeseen(fast.game);
@@ -159,30 +161,19 @@ TEST(WorldSweeps, LeaveWhatTheSquareBySquareRulesLeave) {
     world::Palikoiden_liikutus(fast.game);
     plainMovementPass(plain.game);
     ASSERT_TRUE(same(fast, plain)) << "movement pass, round " << round;
-    world::Palikat_liikkeeseen(fast.game, fast.board);
+    const bool said = world::Palikat_liikkeeseen(fast.game, fast.board);
     plainActivation(plain.game, plain.board);
     ASSERT_TRUE(same(fast, plain)) << "block activation, round " << round;
+    const auto& lines = plain.board.controls.lines;
+    EXPECT_EQ(said, std::any_of(lines.begin(), lines.end(),
+                                [](const WarningLine& l) { return l.colour != colour::kGrey; }))
+        << round;
+    started += said;
     play::kartan_piirto(fast.game, fast.board);
     plainDrawing(plain.game, plain.board);
     ASSERT_TRUE(same(fast, plain)) << "drawing, round " << round;
   }
-}
-
-TEST(WorldSweeps, ActivationSaysWhetherItStartedABlock) {
-  Crowd crowd(7);
-  int started = 0, quiet = 0;
-  for (int round = 0; round < 400; ++round) {
-    Session s = crowd.session();
-    const Grid before = s.game.StateGrid;
-    const bool said = world::Palikat_liikkeeseen(s.game, s.board);
-    const bool lit = std::any_of(s.board.controls.lines.begin(), s.board.controls.lines.end(),
-                                 [](const WarningLine& l) { return l.colour != colour::kGrey; });
-    EXPECT_EQ(said, lit) << round;  // a light goes on exactly when its scan starts a block
-    EXPECT_TRUE(said || s.game.StateGrid == before) << round;
-    (said ? started : quiet) += 1;
-  }
-  EXPECT_GT(started, 20);
-  EXPECT_GT(quiet, 20);
+  EXPECT_TRUE(started > 20 && started < 380) << started << " rounds started a block";
 }
 
 TEST(WorldSweeps, AMoveKeyPlayedWithoutItsRedrawIsTheKeyButForTheView) {
