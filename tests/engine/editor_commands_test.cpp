@@ -39,11 +39,6 @@ class EditorCommands : public testing::ProgramFolderTest {
     for (const auto& a : prompts.asked) said.push_back(a.title + ": " + a.text);
     return outcome;
   }
-  std::string codes(int y, int from, int to) const {
-    std::string out;
-    for (int x = from; x <= to; ++x) out += (x > from ? " " : "") + std::to_string(g.code(x, y));
-    return out;
-  }
   fs::path levels() const { return dir.path() / "Levels"; }
   // Draws the selected tile on each square, as the mouse does, inside a change of this kind.
   void draw(std::initializer_list<std::pair<int, int>> squares, StepKind kind = StepKind::kSquares) {
@@ -70,7 +65,7 @@ TEST_F(EditorCommands, CopyPasteAndTheLabyrinthAskFirst) {
             (CommandOutcome{Refresh::kView, Next::kStay}));
   EXPECT_EQ(said,
             (Strings{paste, where + "Left edge of area (X-position):", where + "Top of area (Y-position):"}));
-  EXPECT_EQ(codes(3, 0, 5), "20 20 20 20 20 0");
+  for (int x = 0; x <= 5; ++x) EXPECT_EQ(g.code(x, 3), x < 5 ? 20 : 0) << x;
   EXPECT_TRUE(e.LevelChanged);  // a paste marks the level, so its work is not lost unasked
   e.LevelChanged = false;
   run(EditorCommand::kPaste, {"1", "3"}, {Answer::kYes});  // the same codes again: nothing changed
@@ -91,7 +86,7 @@ TEST_F(EditorCommands, CopyPasteAndTheLabyrinthAskFirst) {
   for (int x = 0; x < kMapSize; ++x) g.code(x, 5) = static_cast<uint8_t>(x % 2 ? 21 : 22);
   run(EditorCommand::kPaste, {"0", "6"}, {Answer::kYes});
   EXPECT_EQ(said.back(), "Error:: Uncorrect value!");
-  EXPECT_EQ(codes(6, 0, 1), "22 21");
+  EXPECT_EQ((std::pair{g.code(0, 6), g.code(1, 6)}), (std::pair<uint8_t, uint8_t>{22, 21}));
   EXPECT_TRUE(e.LevelChanged);
 
   g.level.LevelName = "Maze";
