@@ -93,36 +93,49 @@ TEST_F(FileSafety, APipeSwappedInWhileALevelIsReadIsRefusedNeverWaitedOn) {
   // One thread keeps putting a pipe and a level file in turn at the same name while this one
   // reads it. A read that opened the pipe and waits for a writer is freed by a watchdog, which
   // opens every pipe for writing, and counted: there must be none.
-  const fs::path target = dir.path() / "race.lev", pipe = dir.path() / "pipe", link = dir.path() / "next";
+  const fs::path target = dir.path() / "race.lev";
   const Bytes level = encodeLevel(Level{"Race", 5});
-  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  std::vector<fs::path> pipes;
+  for (int i = 0; i < 4; ++i) {
+    pipes.push_back(dir.path() / ("pipe" + std::to_string(i)));
+    ASSERT_EQ(::mkfifo(pipes.back().c_str(), 0644), 0);
+  }
   ASSERT_EQ(replaceFile(target, level), "");
-  std::atomic<bool> stop{false};
-  std::atomic<int64_t> readStarted{0};  // 0 while no read is under way
+
+  std::atomic<bool> stop{false}, reading{false};
+  std::atomic<int64_t> readStarted{0};
   std::atomic<int> freed{0}, swaps{0};
   const auto now = [] { return std::chrono::steady_clock::now().time_since_epoch().count(); };
   std::thread swapper([&] {
-    for (std::error_code ec; !stop; ++swaps) {
-      fs::create_hard_link(pipe, link, ec);
+    for (int i = 0; !stop; ++i) {
+      const fs::path link = dir.path() / "next";
+      std::error_code ec;
+      fs::create_hard_link(pipes[static_cast<std::size_t>(i % 4)], link, ec);
       fs::rename(link, target, ec);
       std::ofstream(dir.path() / "file", std::ios::binary)
           .write(reinterpret_cast<const char*>(level.data()), static_cast<std::streamsize>(level.size()));
       fs::rename(dir.path() / "file", target, ec);
+      ++swaps;
     }
   });
   std::thread watchdog([&] {
-    for (; !stop; std::this_thread::sleep_for(std::chrono::milliseconds(50))) {
-      if (readStarted == 0 || now() - readStarted < std::chrono::nanoseconds(std::chrono::seconds(3)).count())
+    while (!stop) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(50));
+      if (!reading || now() - readStarted < std::chrono::nanoseconds(std::chrono::seconds(3)).count())
         continue;
       ++freed;
-      if (const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK); fd >= 0) ::close(fd);
+      for (const fs::path& pipe : pipes) {
+        const int fd = ::open(pipe.c_str(), O_WRONLY | O_NONBLOCK);
+        if (fd >= 0) ::close(fd);
+      }
     }
   });
   // At least 3000 reads, and on until the swapper has put a pipe in place 300 times.
   for (int i = 0; i < 1000000 && (i < 3000 || swaps < 300); ++i) {
     readStarted = now();
+    reading = true;
     const Outcome<Level> read = ReadLevel(target);
-    readStarted = 0;
+    reading = false;
     EXPECT_TRUE(read ? read.value->LevelName == "Race" : contains(read.reason, "pipe")) << read.reason;
   }
   stop = true;
