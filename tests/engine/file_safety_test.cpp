@@ -47,8 +47,7 @@ std::set<std::string> namesIn(const fs::path& folder) {
 }
 
 mode_t modeOf(const fs::path& path) {
-  struct stat st {};
-  return ::stat(path.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+  return static_cast<mode_t>(fs::status(path).permissions());
 }
 
 // A process number that no process has: a child that has already ended.

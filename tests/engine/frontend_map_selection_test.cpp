@@ -52,11 +52,9 @@ TEST_F(MapSelectionRules, ColoursFollowProgressAndTheFrameTakesTheRowsColour) {
   EXPECT_EQ(where(), (Where{2, 1, kHiddenRow}));  // scrolling keeps the selected map
   EXPECT_EQ(colours(), "YAYYR");                  // maps 1 .. 5
 
-  g.profile = Profile{};
-  g.MapNumber = 0;
+  g = GameState{};
   open(3, "22");
-  EXPECT_EQ(colours(), "YYYDD");
-  EXPECT_EQ(s.Lista[3].caption, "---");
+  EXPECT_EQ(colours() + s.Lista[3].caption, "YYYDD---");
   Lista_Click(s, g, 3);  // ignored
   EXPECT_EQ(where(), (Where{2, 0, 2}));
   EXPECT_EQ(selectionKey(s, g, '2'), SelectionKeyResult::kNothing);  // scrolls; the new middle row is "---":
