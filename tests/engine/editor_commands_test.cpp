@@ -337,8 +337,8 @@ TEST_F(EditorCommands, CommandsAreStepsSavesAndTestPlaysKeepTheHistoryLoadAndClo
   EXPECT_EQ(run(EditorCommand::kSave, {"Garden"}).refresh, CommandOutcome::Refresh::kAll);
   EXPECT_FALSE(e.LevelChanged);
   ASSERT_TRUE(undoChange(g, e));
-  EXPECT_EQ(g.code(3, 3), tile::Empty);
-  EXPECT_TRUE(e.LevelChanged);  // differs from the map just saved
+  EXPECT_EQ((std::pair{g.code(3, 3), e.LevelChanged}),
+            (std::pair{tile::Empty, true}));  // differs from the saved map
   ASSERT_TRUE(redoChange(g, e));
   EXPECT_FALSE(e.LevelChanged);
 
@@ -353,15 +353,13 @@ TEST_F(EditorCommands, CommandsAreStepsSavesAndTestPlaysKeepTheHistoryLoadAndClo
   const Grid pasted = g.level.MapGrid;
   run(EditorCommand::kNewLevel, {}, {Answer::kNo});  // No to "Save changes?"
   EXPECT_EQ(g.level.MapGrid, Grid{});
-  ASSERT_TRUE(undoChange(g, e));
-  EXPECT_EQ(g.level.MapGrid, pasted);
-  ASSERT_TRUE(undoChange(g, e));
-  EXPECT_EQ(g.level.MapGrid, maze);
+  for (const Grid& back : {pasted, maze}) {
+    ASSERT_TRUE(undoChange(g, e));
+    EXPECT_EQ(g.level.MapGrid, back);
+  }
   ASSERT_TRUE(undoChange(g, e));  // the maze undone: the saved level is back, name and file too
-  EXPECT_EQ(g.code(3, 3), tile::BreakableWall);
-  EXPECT_EQ(g.level.LevelName, "Garden");
-  EXPECT_EQ(fs::path(e.LevelFile).filename(), "Garden.lev");
-  EXPECT_FALSE(e.LevelChanged);
+  EXPECT_EQ((std::tuple{g.code(3, 3), g.level.LevelName, fs::path(e.LevelFile).filename(), e.LevelChanged}),
+            (std::tuple{tile::BreakableWall, std::string("Garden"), fs::path("Garden.lev"), false}));
 
   // Back from a test play the saved level returns, and the history is still there.
   g.code(3, 3) = tile::Empty;  // as the play left it
@@ -372,16 +370,14 @@ TEST_F(EditorCommands, CommandsAreStepsSavesAndTestPlaysKeepTheHistoryLoadAndClo
   // A load (also a refused one) and closing the editor leave nothing to undo or redo.
   ASSERT_TRUE(undoChange(g, e));
   run(EditorCommand::kLoad, {"Garden", "0"}, {Answer::kNo});
-  EXPECT_EQ(g.level.LevelName, "Garden");
-  EXPECT_FALSE(canUndo(g, e) || canRedo(e));
+  EXPECT_FALSE(g.level.LevelName != "Garden" || canUndo(g, e) || canRedo(e));
   draw({{4, 4}});
   run(EditorCommand::kLoad, {"Garden", "5"}, {Answer::kNo});  // wrong code: cleared
   EXPECT_FALSE(canUndo(g, e) || canRedo(e));
   draw({{4, 4}});
   endChange(g, e);
   run(EditorCommand::kCloseEditor, {}, {Answer::kNo});
-  EXPECT_FALSE(canUndo(g, e) || canRedo(e));
-  EXPECT_FALSE(e.LevelChanged);
+  EXPECT_FALSE(canUndo(g, e) || canRedo(e) || e.LevelChanged);
 
   // Back from a test play of a level whose file cannot be read, it is kept as played and offered
   // for saving.
