@@ -98,8 +98,7 @@ TEST(EditorLabyrinth, RoomsAndPillarsAreFixedAboutFortyPercentOfPassagesWalledAn
   EditorState e;  // Empty selected: the tool builds with the permanent wall
   g.level = Level{"Old", -5, kPassed, {}};
   useLabyrinthTool(g, e, sequence(12345));
-  EXPECT_EQ(e.SelectedTile, tile::PermanentWall);
-  EXPECT_EQ(g.level.LevelName, "");
+  EXPECT_EQ((std::pair{e.SelectedTile, g.level.LevelName}), (std::pair{tile::PermanentWall, std::string()}));
   // Rooms at even squares stay empty, pillars at odd ones are walls, the passages between either.
   int walled = 0;
   for (int y = 0; y < kMapSize; ++y)
@@ -115,18 +114,15 @@ TEST(EditorLabyrinth, RoomsAndPillarsAreFixedAboutFortyPercentOfPassagesWalledAn
   g.MapMax = {9, 9};
   g.PlayerPos = {7, 3};
   e.LevelChanged = true;
-  Clear_map(g, e, ClearMode::kPlain);
-  EXPECT_EQ(g.level, Level{});  // not a wall left, even beyond the extent
-  EXPECT_EQ(g.MapMax, (WordPos{49, 49}));
-  EXPECT_EQ(g.PlayerPos, (BytePos{0, 0}));
-  EXPECT_FALSE(e.LevelChanged);
+  Clear_map(g, e, ClearMode::kPlain);  // not a wall left, even beyond the extent
+  EXPECT_EQ((std::tuple{g.level, g.MapMax, g.PlayerPos, e.LevelChanged}),
+            (std::tuple{Level{}, WordPos{49, 49}, BytePos{0, 0}, false}));
 
   // Another tile builds with itself; the clock's own generator makes (almost surely) two mazes.
   e.SelectedTile = 21;
   useLabyrinthTool(g, e);
   useLabyrinthTool(h, e);
-  EXPECT_EQ(g.code(49, 49), 21);
-  EXPECT_NE(g.level.MapGrid, h.level.MapGrid);
+  EXPECT_TRUE(g.code(49, 49) == 21 && g.level.MapGrid != h.level.MapGrid);
 }
 
 using Area = std::array<uint8_t, 6>;
