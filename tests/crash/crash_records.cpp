@@ -10,13 +10,6 @@ namespace {
 
 constexpr int kStampBits = 16;
 
-// A second valid tile code besides Empty (0), for the bits of the stamp.
-uint8_t setSquare() {
-  for (int c = 1; c < 256; ++c)
-    if (isValidTileCode(c)) return static_cast<uint8_t>(c);
-  return 0;
-}
-
 bool patternBit(int i, int round, int step) {
   return (i * 7 + round * 13 + step) % 3 == 0;
 }
@@ -28,23 +21,13 @@ const std::vector<std::string>& levelNames() {
   return names;
 }
 
-const std::string& writtenBackLevel() {
-  return levelNames()[1];
-}
-
 Level levelVersion(int round, int step) {
   Level level;
-  const uint8_t set = setSquare();
   for (int i = 0; i < kSquares; ++i) {
-    bool bit = false;
-    if (i < kStampBits) {
-      bit = (round >> i) & 1;
-    } else if (i < 2 * kStampBits) {
-      bit = (step >> (i - kStampBits)) & 1;
-    } else {
-      bit = patternBit(i, round, step);
-    }
-    level.MapGrid[static_cast<std::size_t>(i)] = bit ? set : 0;
+    const bool bit = i < kStampBits       ? (round >> i) & 1
+                     : i < 2 * kStampBits ? (step >> (i - kStampBits)) & 1
+                                          : patternBit(i, round, step);
+    level.MapGrid[static_cast<std::size_t>(i)] = bit ? tile::Star : tile::Empty;
   }
   level.EditCode = static_cast<int16_t>(round * 31 + step);
   return level;

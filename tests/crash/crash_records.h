@@ -18,10 +18,9 @@ struct Stamp {
   friend bool operator==(const Stamp&, const Stamp&) = default;
 };
 
-// The editor levels the saver writes (one of them with a long name), the one it also marks as
-// passed as the board's Esc does, and its player.
+// The editor levels the saver writes (the second, with a long name, it also marks as passed as
+// the board's Esc does), and its player.
 const std::vector<std::string>& levelNames();
-const std::string& writtenBackLevel();
 inline constexpr const char* kPlayer = "Crash test player";
 
 Level levelVersion(int round, int step);

@@ -1,8 +1,9 @@
 // The editor's commands as a level maker drives them: copy, paste and the labyrinth through their
 // questions; saving and loading with their refusals; the mended faults (refused names, Cancel,
-// failed writes, missing files); the ask-to-save question before close, new and load; and the
-// replace question for another level's file. (Back from a test play the saved level returns:
-// editor_history_test.cpp.)
+// failed writes, missing files); the ask-to-save question before close, new and load; the
+// replace question for another level's file; and undo and redo (which changes make one step,
+// what they bring back, when the level counts as changed, how deep the history goes, which
+// commands keep or clear it, and the saved level back after a test play).
 #include "editor/editor_commands.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "editor/editor_history.h"
 #include "state/level_file.h"
 #include "state/program_files.h"
 #include "state/tiles.h"
@@ -25,6 +27,8 @@ using Strings = std::vector<std::string>;
 
 class EditorCommands : public testing::ProgramFolderTest {
  protected:
+  EditorCommands() { g.MapMax = {49, 49}; }
+
   // Runs a command with the prompts answered as given; `said` then holds what it asked.
   CommandOutcome run(EditorCommand command, const Strings& inputs = {}, std::deque<Answer> answers = {}) {
     prompts = {};
@@ -35,12 +39,15 @@ class EditorCommands : public testing::ProgramFolderTest {
     for (const auto& a : prompts.asked) said.push_back(a.title + ": " + a.text);
     return outcome;
   }
-  std::string codes(int y, int from, int to) const {
-    std::string out;
-    for (int x = from; x <= to; ++x) out += (x > from ? " " : "") + std::to_string(g.code(x, y));
-    return out;
-  }
   fs::path levels() const { return dir.path() / "Levels"; }
+  // Draws the selected tile on each square, as the mouse does, inside a change of this kind.
+  void draw(std::initializer_list<std::pair<int, int>> squares, StepKind kind = StepKind::kSquares) {
+    beginChange(g, e, kind);
+    for (auto [x, y] : squares) {
+      e.CursorSquare = {static_cast<int16_t>(x), static_cast<int16_t>(y)};
+      ASSERT_TRUE(drawAtCursor(g, e));
+    }
+  }
 
   Strings said;
 };
@@ -58,7 +65,7 @@ TEST_F(EditorCommands, CopyPasteAndTheLabyrinthAskFirst) {
             (CommandOutcome{Refresh::kView, Next::kStay}));
   EXPECT_EQ(said,
             (Strings{paste, where + "Left edge of area (X-position):", where + "Top of area (Y-position):"}));
-  EXPECT_EQ(codes(3, 0, 5), "20 20 20 20 20 0");
+  for (int x = 0; x <= 5; ++x) EXPECT_EQ(g.code(x, 3), x < 5 ? 20 : 0) << x;
   EXPECT_TRUE(e.LevelChanged);  // a paste marks the level, so its work is not lost unasked
   e.LevelChanged = false;
   run(EditorCommand::kPaste, {"1", "3"}, {Answer::kYes});  // the same codes again: nothing changed
@@ -79,7 +86,7 @@ TEST_F(EditorCommands, CopyPasteAndTheLabyrinthAskFirst) {
   for (int x = 0; x < kMapSize; ++x) g.code(x, 5) = static_cast<uint8_t>(x % 2 ? 21 : 22);
   run(EditorCommand::kPaste, {"0", "6"}, {Answer::kYes});
   EXPECT_EQ(said.back(), "Error:: Uncorrect value!");
-  EXPECT_EQ(codes(6, 0, 1), "22 21");
+  EXPECT_EQ((std::pair{g.code(0, 6), g.code(1, 6)}), (std::pair<uint8_t, uint8_t>{22, 21}));
   EXPECT_TRUE(e.LevelChanged);
 
   g.level.LevelName = "Maze";
@@ -199,17 +206,6 @@ TEST_F(EditorCommands, CloseNewAndLoadAskToSaveOnlyAfterDrawing) {
   }
 }
 
-TEST_F(EditorCommands, BackFromATestPlayALevelWhoseFileCannotBeReadIsKeptAsPlayed) {
-  g.level.LevelName = "Trip";
-  g.level.code(3, 3) = tile::Star;  // as the play left it, its file gone meanwhile
-  reloadAfterTestPlay(g, e, prompts);
-  EXPECT_EQ((std::tuple{g.level.LevelName, g.level.code(3, 3)}),
-            (std::tuple{std::string("Trip"), tile::Star}));
-  EXPECT_TRUE(e.LevelChanged);  // offered for saving
-  ASSERT_EQ(prompts.messages().size(), 1u);
-  EXPECT_EQ(prompts.messages()[0].rfind("The level could not be read back from its file:", 0), 0u);
-}
-
 TEST_F(EditorCommands, AnotherLevelsFileIsReplacedOnlyAfterYesAndNoIsAFailedSave) {
   fs::create_directories(levels());
   const Level others{"Other", 77, kPassed, {}};
@@ -260,6 +256,137 @@ TEST_F(EditorCommands, AnotherLevelsFileIsReplacedOnlyAfterYesAndNoIsAFailedSave
   run(EditorCommand::kNewLevel);
   EXPECT_EQ(run(EditorCommand::kSave, {"Loaded"}, {Answer::kNo}), CommandOutcome{});
   EXPECT_EQ(said.back(), "Save level: A level named Loaded already exists. Replace it?");
+}
+
+TEST_F(EditorCommands, ChangesOfOneKindInARowAreOneStepAndUndoRedoBringBackSquaresAndFields) {
+  const auto now = [this] { return std::pair{g.level, g.MapMax}; };
+  std::vector<std::pair<Level, WordPos>> steps = {now()};  // the record after each step
+  e.SelectedTile = tile::Star;
+  draw({{0, 0}, {1, 0}, {2, 0}}, StepKind::kShiftStroke);  // one stroke
+  steps.push_back(now());
+  draw({{5, 5}});  // another kind ends the stroke
+  e.SelectedTile = tile::Exit;
+  draw({{5, 5}});  // goes on with the open click: still one step
+  steps.push_back(now());
+  beginChange(g, e, StepKind::kName);
+  g.level.LevelName = "Ma";
+  g.level.LevelName = "Maze";
+  steps.push_back(now());
+  beginChange(g, e, StepKind::kCode);
+  g.level.EditCode = 42;
+  steps.push_back(now());
+  beginChange(g, e, StepKind::kWidth);
+  g.MapMax.x = 20;
+  endChange(g, e);
+  steps.push_back(now());
+  EXPECT_TRUE(e.LevelChanged);
+
+  // Undo goes back one step at a time, newest first; the level counts as changed while its map
+  // differs from the one saved (all empty). Redo replays them all.
+  for (std::size_t i = steps.size() - 1; i > 0; --i) {
+    ASSERT_TRUE(undoChange(g, e)) << i;
+    EXPECT_EQ(now(), steps[i - 1]) << i;
+    EXPECT_EQ(e.LevelChanged, i > 1) << i;
+  }
+  EXPECT_FALSE(undoChange(g, e) || canUndo(g, e));
+  for (std::size_t i = 1; i < steps.size(); ++i) {
+    ASSERT_TRUE(redoChange(g, e)) << i;
+    EXPECT_EQ(now(), steps[i]) << i;
+  }
+  EXPECT_FALSE(redoChange(g, e));
+  EXPECT_TRUE(e.LevelChanged);
+
+  // A new change after an undo drops what could be redone.
+  ASSERT_TRUE(undoChange(g, e));
+  EXPECT_TRUE(canRedo(e));
+  beginChange(g, e, StepKind::kCode);
+  g.level.EditCode = 7;
+  EXPECT_TRUE(canUndo(g, e));  // the open change counts before it is ended
+  endChange(g, e);
+  EXPECT_FALSE(canRedo(e));
+  // A change that changed nothing leaves no step, and keeps what can be redone.
+  ASSERT_TRUE(undoChange(g, e));
+  beginChange(g, e, StepKind::kName);
+  endChange(g, e);
+  EXPECT_TRUE(redoChange(g, e));
+  EXPECT_EQ(g.level.EditCode, 7);
+}
+
+TEST_F(EditorCommands, TheLast1000StepsAreKept) {
+  e.SelectedTile = tile::Star;
+  const int steps = static_cast<int>(EditorHistory::kDepth) + 5;
+  for (int i = 0; i < steps; ++i) {
+    endChange(g, e);
+    draw({{i % kMapSize, i / kMapSize}});
+  }
+  endChange(g, e);
+  int undone = 0;
+  while (undoChange(g, e)) ++undone;
+  EXPECT_EQ(undone, static_cast<int>(EditorHistory::kDepth));
+  // The five oldest steps are gone: their squares stay drawn, every later one is undone.
+  for (int i = 0; i < steps; ++i)
+    ASSERT_EQ(g.code(i % kMapSize, i / kMapSize), i < 5 ? tile::Star : tile::Empty) << i;
+  EXPECT_TRUE(e.LevelChanged);
+}
+
+TEST_F(EditorCommands, CommandsAreStepsSavesAndTestPlaysKeepTheHistoryLoadAndCloseClearIt) {
+  e.SelectedTile = tile::BreakableWall;
+  draw({{3, 3}});
+  g.level.LevelName = "Garden";
+  // Saving keeps the history; the saved map is now the one undo measures changes against.
+  EXPECT_EQ(run(EditorCommand::kSave, {"Garden"}).refresh, CommandOutcome::Refresh::kAll);
+  EXPECT_FALSE(e.LevelChanged);
+  ASSERT_TRUE(undoChange(g, e));
+  EXPECT_EQ((std::pair{g.code(3, 3), e.LevelChanged}),
+            (std::pair{tile::Empty, true}));  // differs from the saved map
+  ASSERT_TRUE(redoChange(g, e));
+  EXPECT_FALSE(e.LevelChanged);
+
+  // The labyrinth, a paste and a new level are one step each.
+  prompts.answers = {Answer::kYes};
+  std::ignore = Image1_Click(g, e, prompts);
+  const Grid maze = g.level.MapGrid;
+  EXPECT_EQ(g.level.LevelName, "");
+  run(EditorCommand::kCopy, {"1", "1", "1", "1"});         // a pillar, always a wall
+  run(EditorCommand::kPaste, {"0", "0"}, {Answer::kYes});  // onto a room, always empty
+  EXPECT_TRUE(e.LevelChanged);
+  const Grid pasted = g.level.MapGrid;
+  run(EditorCommand::kNewLevel, {}, {Answer::kNo});  // No to "Save changes?"
+  EXPECT_EQ(g.level.MapGrid, Grid{});
+  for (const Grid& back : {pasted, maze}) {
+    ASSERT_TRUE(undoChange(g, e));
+    EXPECT_EQ(g.level.MapGrid, back);
+  }
+  ASSERT_TRUE(undoChange(g, e));  // the maze undone: the saved level is back, name and file too
+  EXPECT_EQ((std::tuple{g.code(3, 3), g.level.LevelName, fs::path(e.LevelFile).filename(), e.LevelChanged}),
+            (std::tuple{tile::BreakableWall, std::string("Garden"), fs::path("Garden.lev"), false}));
+
+  // Back from a test play the saved level returns, and the history is still there.
+  g.code(3, 3) = tile::Empty;  // as the play left it
+  reloadAfterTestPlay(g, e, prompts);
+  EXPECT_EQ(g.code(3, 3), tile::BreakableWall);
+  EXPECT_TRUE(redoChange(g, e));
+
+  // A load (also a refused one) and closing the editor leave nothing to undo or redo.
+  ASSERT_TRUE(undoChange(g, e));
+  run(EditorCommand::kLoad, {"Garden", "0"}, {Answer::kNo});
+  EXPECT_FALSE(g.level.LevelName != "Garden" || canUndo(g, e) || canRedo(e));
+  draw({{4, 4}});
+  run(EditorCommand::kLoad, {"Garden", "5"}, {Answer::kNo});  // wrong code: cleared
+  EXPECT_FALSE(canUndo(g, e) || canRedo(e));
+  draw({{4, 4}});
+  endChange(g, e);
+  run(EditorCommand::kCloseEditor, {}, {Answer::kNo});
+  EXPECT_FALSE(canUndo(g, e) || canRedo(e) || e.LevelChanged);
+
+  // Back from a test play of a level whose file cannot be read, it is kept as played and offered
+  // for saving.
+  g.level.LevelName = "Trip";
+  g.code(3, 3) = tile::Star;  // as the play left it
+  reloadAfterTestPlay(g, e, prompts);
+  EXPECT_EQ((std::tuple{g.level.LevelName, g.code(3, 3), e.LevelChanged}),
+            (std::tuple{std::string("Trip"), tile::Star, true}));
+  EXPECT_EQ(prompts.messages().back().rfind("The level could not be read back from its file:", 0), 0u);
 }
 
 }  // namespace

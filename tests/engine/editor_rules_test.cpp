@@ -2,8 +2,8 @@
 // folder found whatever the letter case of it and of the name, statuses no level can have; numbers
 // typed in the editor (exact reading, halves rounded to the even neighbour, the edit-code box's
 // last-character rule, hostile text that is no number); the labyrinth and clearing; and copy and
-// paste of a rectangle (the prompts' failure rule, the paste that reads its own output where it
-// overlaps, the cut at the grid's edge and the failure midway).
+// paste of a rectangle (the prompts' failure rule, the cut at the grid's edge and the failure
+// midway).
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -16,15 +16,16 @@
 #include "state/level_file.h"
 #include "state/program_files.h"
 #include "state/tiles.h"
-#include "support/scripted_prompts.h"
-#include "support/temp_folder.h"
+#include "support/program_folder_test.h"
 
 namespace quobbles::editor {
 namespace {
 
 namespace fs = std::filesystem;
 
-TEST(EditorFiles, NamesThatCannotBeFileNamesOrWindows1252AreRefused) {
+class EditorFiles : public testing::ProgramFolderTest {};
+
+TEST_F(EditorFiles, NamesThatCannotBeFileNamesOrWindows1252AreRefused) {
   for (const char* bad : {"", "../../etc/passwd", "..\\x", "con", "snow\xE2\x98\x83"})
     EXPECT_FALSE(levelNameFromTyped(bad)) << bad;
   const auto accented = levelNameFromTyped("K\xC3\xA4rpp\xC3\xA4");  // "Kärppä"
@@ -32,11 +33,7 @@ TEST(EditorFiles, NamesThatCannotBeFileNamesOrWindows1252AreRefused) {
   EXPECT_EQ(*accented.value, "K\xE4rpp\xE4");  // one byte per character
 }
 
-TEST(EditorFiles, FoundWhateverTheLetterCaseAndNeverReadWithAStatusNoLevelCanHave) {
-  testing::TempFolder dir;
-  setProgramFolder(dir.path());
-  GameState g;
-  EditorState e;
+TEST_F(EditorFiles, FoundWhateverTheLetterCaseAndNeverReadWithAStatusNoLevelCanHave) {
   ASSERT_EQ(saveLevelAs(g, e, "Maze"), "");  // the missing folder is made
   fs::rename(dir.path() / "Levels", dir.path() / "levels");
   ASSERT_EQ(saveLevelAs(g, e, "maze"), "");  // into the folder and over the file that are there
@@ -52,8 +49,6 @@ TEST(EditorFiles, FoundWhateverTheLetterCaseAndNeverReadWithAStatusNoLevelCanHav
     EXPECT_FALSE(read) << status;
     EXPECT_NE(read.reason.find(std::to_string(status)), std::string::npos) << read.reason;
   }
-
-  setProgramFolder({});
 }
 
 TEST(EditorNumbers, TextIsOneDecimalNumberWithHalvesRoundedToTheEvenOneAndKeptToItsRange) {
@@ -103,8 +98,7 @@ TEST(EditorLabyrinth, RoomsAndPillarsAreFixedAboutFortyPercentOfPassagesWalledAn
   EditorState e;  // Empty selected: the tool builds with the permanent wall
   g.level = Level{"Old", -5, kPassed, {}};
   useLabyrinthTool(g, e, sequence(12345));
-  EXPECT_EQ(e.SelectedTile, tile::PermanentWall);
-  EXPECT_EQ(g.level.LevelName, "");
+  EXPECT_EQ((std::pair{e.SelectedTile, g.level.LevelName}), (std::pair{tile::PermanentWall, std::string()}));
   // Rooms at even squares stay empty, pillars at odd ones are walls, the passages between either.
   int walled = 0;
   for (int y = 0; y < kMapSize; ++y)
@@ -120,18 +114,15 @@ TEST(EditorLabyrinth, RoomsAndPillarsAreFixedAboutFortyPercentOfPassagesWalledAn
   g.MapMax = {9, 9};
   g.PlayerPos = {7, 3};
   e.LevelChanged = true;
-  Clear_map(g, e, ClearMode::kPlain);
-  EXPECT_EQ(g.level, Level{});  // not a wall left, even beyond the extent
-  EXPECT_EQ(g.MapMax, (WordPos{49, 49}));
-  EXPECT_EQ(g.PlayerPos, (BytePos{0, 0}));
-  EXPECT_FALSE(e.LevelChanged);
+  Clear_map(g, e, ClearMode::kPlain);  // not a wall left, even beyond the extent
+  EXPECT_EQ((std::tuple{g.level, g.MapMax, g.PlayerPos, e.LevelChanged}),
+            (std::tuple{Level{}, WordPos{49, 49}, BytePos{0, 0}, false}));
 
   // Another tile builds with itself; the clock's own generator makes (almost surely) two mazes.
   e.SelectedTile = 21;
   useLabyrinthTool(g, e);
   useLabyrinthTool(h, e);
-  EXPECT_EQ(g.code(49, 49), 21);
-  EXPECT_NE(g.level.MapGrid, h.level.MapGrid);
+  EXPECT_TRUE(g.code(49, 49) == 21 && g.level.MapGrid != h.level.MapGrid);
 }
 
 using Area = std::array<uint8_t, 6>;
@@ -157,15 +148,10 @@ TEST(EditorCopy, EdgesBecomeSpansAndRefusalsKeepWhatWasStored) {
   EXPECT_EQ(e.CopyArea[CopySpanX], 40);
 }
 
-TEST(EditorPaste, ReadsSquaresItHasWrittenIsCutAtTheGridsEdgeAndFailsMidwayOffIt) {
+TEST(EditorPaste, IsCutAtTheGridsEdgeAndFailsMidwayOffIt) {
+  // (A paste that reads squares it has written: the editor's paste command, editor_commands_test.)
   GameState g;
   EditorState e;
-  for (int x = 0; x < 4; ++x) g.code(x, 5) = static_cast<uint8_t>(20 + x);
-  e.CopyArea = {0, 5, 3, 0, 1, 5};  // columns 0..3 one square to the right of themselves
-  ASSERT_TRUE(pasteArea(g, e));
-  for (int x = 0; x <= 4; ++x) EXPECT_EQ(g.code(x, 5), 20) << x;
-  EXPECT_EQ(g.code(5, 5), 0);
-
   g.MapMax = {10, 10};
   for (int x = 0; x < 10; ++x) g.code(x, 0) = g.code(x, 1) = static_cast<uint8_t>(60 + (x % 6));
   e.CopyArea = {0, 0, 9, 2, 45, 48};  // 10 x 3 squares at (45, 48)

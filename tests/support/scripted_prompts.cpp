@@ -6,11 +6,8 @@ namespace quobbles::testing {
 namespace {
 
 template <class T>
-T next(std::deque<T>& queue, int& unanswered, T none) {
-  if (queue.empty()) {
-    ++unanswered;
-    return none;
-  }
+T next(std::deque<T>& queue, T none) {
+  if (queue.empty()) return none;
   T a = std::move(queue.front());
   queue.pop_front();
   return a;
@@ -22,13 +19,13 @@ Answer ScriptedPrompts::message(const std::string& text, const std::string& titl
                                 bool systemModal) {
   asked.push_back({Asked::Kind::kMessage, text, title, buttons, icon, systemModal, {}, 0});
   if (buttons == Buttons::kOk) return Answer::kOk;
-  return next(answers, unanswered, Answer::kCancel);
+  return next(answers, Answer::kCancel);
 }
 
 std::string ScriptedPrompts::input(const std::string& prompt, const std::string& title,
                                    const std::string& defaultText) {
   asked.push_back({Asked::Kind::kInput, prompt, title, Buttons::kOk, Icon::kNone, false, defaultText, 0});
-  return next(inputs, unanswered, std::string());
+  return next(inputs, std::string());
 }
 
 std::string ScriptedPrompts::inputAtMost(const std::string& prompt, const std::string& title,
@@ -40,7 +37,7 @@ std::string ScriptedPrompts::inputAtMost(const std::string& prompt, const std::s
 
 std::string ScriptedPrompts::openFile(const std::string& filter, const std::string& initialFolder) {
   asked.push_back({Asked::Kind::kOpenFile, filter, initialFolder, Buttons::kOk, Icon::kNone, false, {}, 0});
-  return next(files, unanswered, std::string());
+  return next(files, std::string());
 }
 
 std::vector<std::string> ScriptedPrompts::messages() const {

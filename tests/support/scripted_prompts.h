@@ -1,6 +1,5 @@
 // Prompts answered from a script, for tests: every question is recorded, and the answers are
-// taken in order from the queues. A question with no answer left gets Cancel (or the empty text)
-// and is counted as unanswered, so a test can tell it was not expected.
+// taken in order from the queues. A question with no answer left gets Cancel (or the empty text).
 #pragma once
 
 #include <deque>
@@ -28,7 +27,6 @@ class ScriptedPrompts : public Prompts {
   std::deque<std::string> inputs;  // for input boxes
   std::deque<std::string> files;   // for the file dialog
   std::vector<Asked> asked;
-  int unanswered = 0;
 
   Answer message(const std::string& text, const std::string& title, Buttons buttons, Icon icon,
                  bool systemModal) override;
