@@ -223,6 +223,11 @@ class EditorViewTest : public QObject {
   void theKeyboardIsTheWindowsUntilABoxIsClickedAndCtrlKeysRunTheirCommandsFromAnywhere() {
     QVERIFY(QTest::qWaitForWindowActive(w));
     QCOMPARE(QApplication::focusWidget(), w);
+    // Tab takes the keyboard into no box: only a click does.
+    for (Qt::KeyboardModifiers forwardOrBack : {Qt::NoModifier, Qt::ShiftModifier}) {
+      key(Qt::Key_Tab, forwardOrBack);
+      QCOMPARE(QApplication::focusWidget(), w);
+    }
     // The view keys move the view and type nowhere.
     for (Qt::Key k : {Qt::Key_D, Qt::Key_D, Qt::Key_X, Qt::Key_W, Qt::Key_X, Qt::Key_A}) key(k);
     QCOMPARE(sharedSession().game.PlayerPos, (BytePos{1, 1}));
