@@ -218,6 +218,11 @@ class EditorViewTest : public QObject {
     QCOMPARE(codes(0, 0, 4), QStringLiteral("15 15 15 15 0"));
     w->Undo_Click();
     QCOMPARE(codes(0, 0, 4), QStringLiteral("0 0 0 0 0"));
+    // Clicks on two squares are two steps.
+    QTest::mouseClick(square(40), Qt::LeftButton);
+    QTest::mouseClick(square(41), Qt::LeftButton);
+    w->Undo_Click();
+    QCOMPARE(codes(0, 0, 4), QStringLiteral("66 0 0 0 0"));
   }
 
   void theKeyboardIsTheWindowsUntilABoxIsClickedAndCtrlKeysRunTheirCommandsFromAnywhere() {
