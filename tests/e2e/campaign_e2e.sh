@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # End to end: the real game under a virtual X server, driven by synthesized keys. From the main
 # menu, "Play campain" logs in a new player; campaign map 0 is played to its exit with the arrow
-# keys and a pass on the number pad without Num Lock, taken back; Esc returns to the selection. The Down arrow then walks the selection to map 3,
-# which is played with the arrow keys only: into a death, which Backspace takes back, and on to the
-# exit. After Esc the player's profile on disk must hold maps 0 and 3 as passed, and 1 and 2 not.
+# keys and a pass on the number pad without Num Lock, taken back; Esc returns to the selection.
+# The Down arrow then walks the selection to map 3, which is played with the arrow keys only: into
+# a death, which Backspace takes back, and on to the exit. After Esc the player's profile on disk must hold maps 0 and 3 as passed, and 1 and 2 not.
 # The executable's folder must hold the campaign (Campain) and quobbles-sim, which finds the ways
 # through the maps and the step that kills.
 #
@@ -14,24 +14,15 @@ exe="${1:?usage: campaign_e2e.sh QUOBBLES_EXECUTABLE}"
 player="e2eplayer"
 step_timeout=15
 
-fail() {
-  echo "campaign_e2e: FAILED: $*" >&2
-  exit 1
-}
+# shellcheck source=../support/x_session.sh
+source "$(dirname "$0")/../support/x_session.sh"
 
 command -v od >/dev/null || fail "od is not installed"
 [[ -x "$exe" ]] || fail "no executable at $exe"
 exe_dir="$(cd "$(dirname "$exe")" && pwd)"
 [[ -f "$exe_dir/Campain/Map0.lev" ]] || fail "no campaign beside the executable ($exe_dir/Campain)"
 
-work="$(mktemp -d)"
-# shellcheck source=../support/x_session.sh
-source "$(dirname "$0")/../support/x_session.sh"
-cleanup() {
-  stop_session
-  rm -rf "$work"
-}
-trap cleanup EXIT
+make_work
 
 # A fresh program folder: the executable, the campaign, the levels and no players yet.
 cp "$exe" "$work/quobbles"

@@ -19,23 +19,14 @@ player="maker"
 level="Garden"
 step_timeout=15
 
-fail() {
-  echo "editor_e2e: FAILED: $*" >&2
-  exit 1
-}
+# shellcheck source=../support/x_session.sh
+source "$(dirname "$0")/../support/x_session.sh"
 
 command -v od >/dev/null || fail "od is not installed"
 [[ -x "$exe" ]] || fail "no executable at $exe"
 exe_dir="$(cd "$(dirname "$exe")" && pwd)"
 
-work="$(mktemp -d)"
-# shellcheck source=../support/x_session.sh
-source "$(dirname "$0")/../support/x_session.sh"
-cleanup() {
-  stop_session
-  rm -rf "$work"
-}
-trap cleanup EXIT
+make_work
 
 # A fresh program folder: the executable, the campaign, no levels, and one player whose profile
 # has map 16 passed (the name's length, the name, then 256 words of maps passed and 256 of stars).

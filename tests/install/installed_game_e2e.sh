@@ -23,25 +23,15 @@ source_dir="${2:?$usage}"
 version="${3:?$usage}"
 step_timeout=15
 
-fail() {
-  echo "installed_game_e2e: FAILED: $*" >&2
-  exit 1
-}
+# shellcheck source=../support/x_session.sh
+source "$(dirname "$0")/../support/x_session.sh"
 
 for tool in od stat find xprop; do
   command -v "$tool" >/dev/null || fail "$tool is not installed"
 done
 
-work="$(mktemp -d)"
+make_work
 chmod 755 "$work"  # the player's user must reach the prefix and its home below it
-# shellcheck source=../support/x_session.sh
-source "$(dirname "$0")/../support/x_session.sh"
-cleanup() {
-  stop_session
-  chmod -R u+w "$work" 2>/dev/null || true
-  rm -rf "$work"
-}
-trap cleanup EXIT
 
 prefix="$work/prefix"
 case "$mode" in

@@ -1,6 +1,9 @@
 # Shared by the end-to-end tests that drive the real game under a virtual X server with
-# synthesized keys. Source it, then define fail (prints why and exits) and set work (a temporary
-# folder for logs) and step_timeout (seconds per step); game_pid is the game's process once it runs.
+# synthesized keys. Source it, call make_work, and set step_timeout (seconds per step); game_pid is
+# the game's process once it runs.
+#   fail WHY...                prints "<script>: FAILED: WHY" and exits
+#   make_work                  makes work, a temporary folder (logs, the game's folder) that is
+#                              removed, with the game and the X server stopped, when the script ends
 #   start_display              starts Xvfb on a free display and exports DISPLAY (xvfb_pid)
 #   wait_window TITLE [NOT]    prints the id of a visible window whose whole title is TITLE (and
 #                              that is not window NOT), failing after step_timeout
@@ -9,6 +12,16 @@
 #   stop_session               stops the game and the X server, whichever runs
 xvfb_pid=""
 game_pid=""
+
+fail() {
+  echo "$(basename "$0" .sh): FAILED: $*" >&2
+  exit 1
+}
+
+make_work() {
+  work="$(mktemp -d)"
+  trap 'stop_session; chmod -R u+w "$work" 2>/dev/null || true; rm -rf "$work"' EXIT
+}
 
 # A display of its own, picked at random well above the usual ones; a server that does not start
 # or takes no connections is stopped and another number tried. -noreset: without it the server
