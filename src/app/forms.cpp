@@ -100,12 +100,6 @@ QWidget* loadedForm(int n) {
   return (w && !w->property(kUnloadedProperty).toBool()) ? w : nullptr;
 }
 
-int formNumber(const QWidget* form) {
-  for (int n = 1; n < static_cast<int>(registry.size()); ++n)
-    if (form != nullptr && loadedForm(n) == form) return n;
-  return 0;
-}
-
 void showForm(QWidget* form) {
   form->show();
   form->raise();

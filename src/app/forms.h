@@ -37,8 +37,6 @@ namespace app {
 
 // Window number n (1..9) if it is loaded, else nullptr. Asking never builds a window.
 QWidget* loadedForm(int n);
-// The number (1..9) of a loaded window, or 0.
-int formNumber(const QWidget* form);
 
 // Shows a window, or brings it to the front if it is already shown.
 void showForm(QWidget* form);

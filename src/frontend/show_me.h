@@ -52,7 +52,6 @@ class Playback {
 
   State state() const { return state_; }
   std::size_t turnsPlayed() const { return next_; }
-  std::size_t turnCount() const { return turns_.size(); }
 
   // The timer: the next turn while playing.
   BoardEffects tick(Session& s, History& h);
