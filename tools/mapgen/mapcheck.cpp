@@ -30,6 +30,7 @@
 
 #include "board/session.h"
 #include "editor/palette.h"
+#include "frontend/show_me.h"
 #include "sim/level_text.h"
 #include "solver/solver.h"
 #include "state/tiles.h"
@@ -125,13 +126,6 @@ bool passes(const Level& level, std::string_view keys, bool allStars) {
   return s.game.PlayState == 2 && (!allStars || s.board.controls.allStarsVisible);
 }
 
-int turnsOf(std::string_view keys) {
-  // "c", "m" and "b" arm the next turn; every other key plays one.
-  return static_cast<int>(std::count_if(keys.begin(), keys.end(), [](char k) {
-    return std::string_view("24568vn").find(k) != std::string_view::npos;
-  }));
-}
-
 std::string verdict(const SolveResult& r) {
   std::ostringstream out;
   switch (r.verdict) {
@@ -220,8 +214,8 @@ bool check(const std::string& file, const LevelText& t, const Options& o) {
     const std::string& keys = stars ? t.starSolution : t.solution;
     if (keys.empty()) continue;
     const bool passed = passes(level, keys, stars);
-    std::cout << "  stored " << (stars ? "star solution" : "solution") << ": " << turnsOf(keys) << " turns, "
-              << (passed ? "passes" : "DOES NOT PASS") << '\n';
+    std::cout << "  stored " << (stars ? "star solution" : "solution") << ": " << turnsOf(keys).size()
+              << " turns, " << (passed ? "passes" : "DOES NOT PASS") << '\n';
     if (!passed) fail("stored solution");
   }
 
